@@ -1,0 +1,69 @@
+#include "core/app_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString &override_folder()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+QString app_folder()
+{
+    if (!override_folder().isEmpty())
+        return override_folder();
+    return QCoreApplication::applicationDirPath();
+}
+
+void set_app_folder(const QString &path)
+{
+    override_folder() = path;
+}
+
+QString app_path(const QString &relative)
+{
+    return app_folder() + QLatin1Char('/') + relative;
+}
+
+QString media_path(const QString &file_name)
+{
+    return app_path(QStringLiteral("media/") + file_name);
+}
+
+QString audio_path(const QString &base_name)
+{
+    return app_path(QStringLiteral("audio/") + base_name + QStringLiteral(".wav"));
+}
+
+QString find_app_file(const QString &name, const QString &ext)
+{
+    if (name.contains(QLatin1Char('/')))
+        return {};
+    const QString wanted = name + ext;
+    const QString exact = app_path(wanted);
+    if (QFileInfo(exact).isFile())
+        return exact;
+    // Only when the exact spelling is absent is the folder read.
+    QDir dir(app_folder());
+    const QStringList entries =
+        dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString &entry : entries) {
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return {};
+}
+
+QString resolve_app_file(const QString &name, const QString &ext)
+{
+    if (name.contains(QLatin1Char('/')))
+        return {};
+    const QString found = find_app_file(name, ext);
+    return found.isEmpty() ? app_path(name + ext) : found;
+}

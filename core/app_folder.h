@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The app folder is the folder of the executable; every file the program
+// reads or writes lies in it or in its media/ and audio/ folders.
+QString app_folder();
+
+// Tests and tools point the program at another folder; an empty path goes
+// back to the executable's folder.
+void set_app_folder(const QString &path);
+
+// app folder + "/" + relative
+QString app_path(const QString &relative);
+QString media_path(const QString &file_name);
+QString audio_path(const QString &base_name); // adds ".wav"
+
+// File names in the app folder are matched without regard to case, as on the
+// file system the board files were made for. Returns the path of the existing
+// file whose name equals name + ext in any case, or app folder + "/" + name +
+// ext when there is none. A name holding "/" names no file of the app folder:
+// the result is then empty.
+QString resolve_app_file(const QString &name, const QString &ext);
+
+// The existing file's path like resolve_app_file, or empty when none exists.
+QString find_app_file(const QString &name, const QString &ext);

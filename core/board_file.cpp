@@ -1,0 +1,153 @@
+#include "core/board_file.h"
+
+#include "core/app_folder.h"
+#include "core/line_codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QVector>
+#include <cmath>
+#include <limits>
+
+BoardDefinition BoardSettings;
+
+namespace {
+
+const QString kBoardExt = QStringLiteral(".qla");
+
+// A number is written as its digits with a blank in the place of the sign
+// when it is not negative, and one blank behind: " 3 ", "-1 ".
+QByteArray number_line(qint16 value)
+{
+    QByteArray text = QByteArray::number(value);
+    if (value >= 0)
+        text.prepend(' ');
+    return text + ' ';
+}
+
+// Blanks around the number are ignored; text that is not a number counts as
+// 0; the nearest integer is taken. A value outside the 16-bit range leaves
+// the field as it was.
+void read_number(const QString &line, qint16 &field)
+{
+    bool ok = false;
+    const double value = line.trimmed().toDouble(&ok);
+    if (!ok) {
+        field = 0;
+        return;
+    }
+    if (!std::isfinite(value))
+        return;
+    const double rounded = std::nearbyint(value);
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+        return;
+    field = static_cast<qint16>(rounded);
+}
+
+} // namespace
+
+void reset_board()
+{
+    BoardSettings = BoardDefinition{};
+    BoardSettings.welcome_msg = kDefaultWelcome;
+    BoardSettings.thanks_msg = kDefaultThanks;
+}
+
+QByteArray board_file_bytes(const BoardDefinition &board)
+{
+    QByteArray out;
+    // The board file keeps the thank-you message before the welcome message,
+    // which is last so that it may run over several lines.
+    append_text_lines(out, board.title);
+    append_text_lines(out, board.password);
+    out += number_line(board.backdrop_idx) + "\r\n";
+    out += number_line(board.theme_idx) + "\r\n";
+    append_text_lines(out, board.save_sound);
+    append_text_lines(out, board.reset_sound);
+    append_text_lines(out, board.thanks_msg);
+    append_text_lines(out, board.welcome_msg);
+    return out;
+}
+
+void parse_board_file(const QByteArray &bytes, BoardDefinition &board)
+{
+    QVector<QByteArrayView> lines;
+    for_each_line(QByteArrayView(bytes), [&lines](QByteArrayView line) { lines.append(line); });
+    auto line = [&lines](qsizetype i) { return decode_line(lines[i]); };
+    const qsizetype n = lines.size();
+
+    if (n > 0) {
+        board.title = line(0);
+        board.loaded_title = board.title;
+    }
+    if (n > 1)
+        board.password = line(1);
+    // A missing number line counts as 0.
+    if (n > 2) read_number(line(2), board.backdrop_idx); else board.backdrop_idx = 0;
+    if (n > 3) read_number(line(3), board.theme_idx); else board.theme_idx = 0;
+    if (n > 4)
+        board.save_sound = line(4);
+    if (n > 5)
+        board.reset_sound = line(5);
+    if (n > 6)
+        board.thanks_msg = line(6);
+    board.welcome_msg.clear();
+    for (qsizetype i = 7; i < n; ++i) {
+        board.welcome_msg += line(i);
+        board.welcome_msg += QStringLiteral("\r\n");
+    }
+}
+
+void load_board(const QString &name)
+{
+    const QString path = find_app_file(name, kBoardExt);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    parse_board_file(file.readAll(), BoardSettings);
+}
+
+bool save_board(const QString &name)
+{
+    const QString path = resolve_app_file(name, kBoardExt);
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = board_file_bytes(BoardSettings);
+    if (file.write(bytes) != bytes.size())
+        return false;
+    if (!file.commit())
+        return false;
+    // A board retitled only in letter case keeps one board file, under the
+    // spelling the host gave it last.
+    const QString wanted = app_path(name + kBoardExt);
+    if (QFileInfo(path).fileName() != QFileInfo(wanted).fileName())
+        QFile::rename(path, wanted);
+    return true;
+}
+
+bool file_exists(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isFile())
+        return true;
+    const QDir dir = info.dir();
+    const QString wanted = info.fileName();
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries) {
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+QString strip_ext(const QString &name)
+{
+    return name.size() < 4 ? QString() : name.left(name.size() - 4);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+struct BoardDefinition {
+    QString title;
+    QString loaded_title;
+    QString password;
+    qint16 backdrop_idx = -1;
+    qint16 theme_idx = -1;
+    QString save_sound;
+    QString reset_sound;
+    QString welcome_msg; // line breaks are CR LF
+    QString thanks_msg;
+};
+
+inline const QString kDefaultWelcome = QStringLiteral(
+    "Sample: I'm so glad you could make it to my party. Please leave me a short "
+    "message and don't forget to leave a phone number!");
+inline const QString kDefaultThanks = QStringLiteral("Thank you!");
+
+inline const QString kBoardSavedMessage = QStringLiteral(
+    "Your Quillora was saved successfully. To display your board, select it and "
+    "then click the green traffic light on the main menu.");
+inline const QString kBoardNotSavedMessage = QStringLiteral("Your Quillora could not be saved!");
+
+extern BoardDefinition BoardSettings;
+
+void reset_board();
+
+// Reads the board file of that name into BoardSettings. A file that cannot be
+// opened leaves BoardSettings as it was (the caller resets first).
+void load_board(const QString &name);
+
+// Writes BoardSettings to the board file of that name. The file is replaced
+// in one step, so a failed save leaves the previous file exactly as it was.
+// Returns whether the board reached the disk; telling the user is the
+// caller's part (kBoardSavedMessage / kBoardNotSavedMessage).
+bool save_board(const QString &name);
+
+// The bytes save_board writes.
+QByteArray board_file_bytes(const BoardDefinition &board);
+// Reads board file bytes over `board` (fields missing from the bytes keep
+// their values).
+void parse_board_file(const QByteArray &bytes, BoardDefinition &board);
+
+// True when a file (not a folder) of that path exists; the file name is
+// matched without regard to case.
+bool file_exists(const QString &path);
+
+// The name without its last four characters ("Party.qla" gives "Party").
+QString strip_ext(const QString &name);

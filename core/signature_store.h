@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+inline const QString kNoteSeparator = QStringLiteral("^~-^,./");
+
+// The notes of the current board, one slot per note, each line of a note
+// followed by CR LF. It holds every note of the file; the slot after the last
+// counted note holds the lines of a record that was cut short, if any.
+class NoteTable {
+public:
+    void clear();
+    // Text of slot i; empty for a slot the table does not have.
+    QString at(qsizetype i) const;
+    QString operator[](qsizetype i) const { return at(i); }
+    // Number of slots, the record cut short included.
+    qsizetype slot_count() const { return starts_.size(); }
+
+    // Building the table while reading a file.
+    void reserve(qsizetype chars) { text_.reserve(chars); }
+    void append_line(QStringView line);
+    void end_note() { starts_.append(text_.size()); }
+    void squeeze() { text_.squeeze(); starts_.squeeze(); }
+
+private:
+    QString text_;
+    QList<qsizetype> starts_{0};
+};
+
+extern NoteTable sig_text;
+extern qsizetype sig_count; // complete records found by the last load_notes
+extern qsizetype sig_pos;   // the note on show while browsing
+
+// Appends one record (the note, then the separator line) to the signature
+// file of BoardSettings.title and flushes it to the disk. Returns whether the
+// note reached the disk.
+bool append_note(const QString &text);
+
+// Reads the signature file of that name into the note table; sig_pos = 0.
+// A file that cannot be read gives an empty table and sig_count 0.
+void load_notes(const QString &name);
+
+// The bytes append_note writes for one note.
+QByteArray note_record_bytes(QStringView text);
+// Fills the note table from signature file bytes; returns the record count.
+qsizetype parse_notes(QByteArrayView bytes, NoteTable &table);

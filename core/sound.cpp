@@ -1,0 +1,42 @@
+#include "core/sound.h"
+
+#include "core/app_folder.h"
+#include "core/app_state.h"
+
+namespace {
+
+SoundPlayer *&current_player()
+{
+    static SoundPlayer *player = nullptr;
+    return player;
+}
+
+} // namespace
+
+SoundPlayer *sound_player()
+{
+    return current_player();
+}
+
+void set_sound_player(SoundPlayer *player)
+{
+    current_player() = player;
+}
+
+void play_file(const QString &path)
+{
+    if (SoundPlayer *player = current_player())
+        player->play(path);
+}
+
+void play_sound(const QString &name)
+{
+    if (sound_on != kTrue)
+        return;
+    play_file(audio_path(name));
+}
+
+void cut_sound()
+{
+    play_file(QStringLiteral(" "));
+}

@@ -1,0 +1,39 @@
+#include "ui/common/picture_widget.h"
+
+#include <QPainter>
+
+PictureWidget::PictureWidget(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PictureWidget::set_picture(const QPixmap &picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void PictureWidget::set_stretch(bool stretch)
+{
+    stretch_ = stretch;
+    update();
+}
+
+void PictureWidget::fit_to_picture()
+{
+    if (!picture_.isNull())
+        resize(picture_.size());
+}
+
+void PictureWidget::paintEvent(QPaintEvent *)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    if (stretch_) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), picture_);
+    } else {
+        painter.drawPixmap(0, 0, picture_);
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+// Design positions are in twips: 15 make one pixel at 96 dots per inch.
+int twips(int tw);
+QRect twips_rect(int left, int top, int width, int height);
+
+// "MS Sans Serif" at an exact point size (8.25, 9.75, 12, 13.5), drawn with
+// an installed sans serif of similar width.
+QFont ms_sans_serif(qreal points, bool bold = false);
+void install_font_substitutes();
+
+// Places the window in the middle of the whole screen, frame included.
+void center(QWidget *window);
+
+// The caption every window carries, and the program's icon.
+void apply_window_conventions(QWidget *window);
