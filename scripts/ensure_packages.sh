@@ -1,0 +1,34 @@
+# Sourced by run.sh and test.sh: installs the Debian packages that are missing.
+# Usage: ensure_packages pkg...
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# What building and running the program needs.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgl-dev
+                qt6-qpa-plugins fonts-dejavu-core fonts-liberation)
+# What the tests need besides: real windows under Xvfb, the accessibility bus,
+# the clipboard, pictures, fuzzing and sanitizers.
+TEST_PACKAGES=(xvfb xauth xdotool imagemagick xclip dbus-x11 at-spi2-core
+               python3 python3-pyatspi clang libclang-rt-14-dev)
+
+configure_and_build() {
+    local build_dir=$1
+    shift
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "$build_dir" -G Ninja "${launcher[@]}" "$@"
+    cmake --build "$build_dir"
+}
