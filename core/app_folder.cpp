@@ -41,6 +41,21 @@ QString audio_path(const QString &base_name)
     return app_path(QStringLiteral("audio/") + base_name + QStringLiteral(".wav"));
 }
 
+QString resolve_audio_file(const QString &base_name)
+{
+    const QString exact = audio_path(base_name);
+    if (QFileInfo(exact).isFile() || base_name.contains(QLatin1Char('/')))
+        return exact;
+    const QString wanted = base_name + QStringLiteral(".wav");
+    QDir dir(app_path(QStringLiteral("audio")));
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries) {
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return exact;
+}
+
 QString find_app_file(const QString &name, const QString &ext)
 {
     if (name.contains(QLatin1Char('/')))

@@ -15,6 +15,10 @@ QString app_path(const QString &relative);
 QString media_path(const QString &file_name);
 QString audio_path(const QString &base_name); // adds ".wav"
 
+// The wave file of that base name in the audio folder, its ".wav" matched
+// without regard to case; audio_path(base_name) when there is none.
+QString resolve_audio_file(const QString &base_name);
+
 // File names in the app folder are matched without regard to case, as on the
 // file system the board files were made for. Returns the path of the existing
 // file whose name equals name + ext in any case, or app folder + "/" + name +

@@ -33,7 +33,7 @@ void play_sound(const QString &name)
 {
     if (sound_on != kTrue)
         return;
-    play_file(audio_path(name));
+    play_file(resolve_audio_file(name));
 }
 
 void cut_sound()
