@@ -39,14 +39,16 @@ namespace {
 struct FaceFile {
     Face face;
     const char *file;
+    bool bold;
+    bool italic;
 };
 const FaceFile kFaceFiles[] = {
-    {Face::Sans, "DejaVuSans.ttf"},
-    {Face::SansBold, "DejaVuSans-Bold.ttf"},
-    {Face::SansCondensedBold, "DejaVuSansCondensed-Bold.ttf"},
-    {Face::Serif, "DejaVuSerif.ttf"},
-    {Face::SerifBold, "DejaVuSerif-Bold.ttf"},
-    {Face::SerifBoldItalic, "DejaVuSerif-BoldItalic.ttf"},
+    {Face::Sans, "DejaVuSans.ttf", false, false},
+    {Face::SansBold, "DejaVuSans-Bold.ttf", true, false},
+    {Face::SansCondensedBold, "DejaVuSansCondensed-Bold.ttf", true, false},
+    {Face::Serif, "DejaVuSerif.ttf", false, false},
+    {Face::SerifBold, "DejaVuSerif-Bold.ttf", true, false},
+    {Face::SerifBoldItalic, "DejaVuSerif-BoldItalic.ttf", true, true},
 };
 QHash<int, QFont> &faces()
 {
@@ -67,8 +69,9 @@ bool loadFonts()
             continue;
         }
         const QString family = QFontDatabase::applicationFontFamilies(id).value(0);
-        const QString style = QFontDatabase::applicationFontStyles(id).value(0);
-        QFont font = QFontDatabase::font(family, style, 12);
+        QFont font(family);
+        font.setBold(f.bold);
+        font.setItalic(f.italic);
         font.setStyleStrategy(QFont::PreferAntialias);
         font.setHintingPreference(QFont::PreferNoHinting);
         faces().insert(int(f.face), font);
@@ -299,6 +302,29 @@ void streamer(QPainter &p, QPointF a, QPointF b, qreal amp, qreal waves, qreal w
     p.setPen(QPen(col.darker(140), 0.6));
     p.setBrush(g);
     p.drawPath(ribbon);
+}
+
+void drawBalloon(QPainter &p, QPointF c, qreal r, const QColor &col, QPointF knotTo)
+{
+    const QPointF knot = c + QPointF(0, r * 1.18);
+    QPainterPath string(knot);
+    const QPointF mid = (knot + knotTo) / 2;
+    string.cubicTo(mid + QPointF(-8, -10), mid + QPointF(8, 10), knotTo);
+    p.setPen(QPen(QColor(120, 90, 90, 190), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(string);
+    QPainterPath body;
+    body.moveTo(knot);
+    body.cubicTo(c + QPointF(-r * 1.35, r * 0.75), c + QPointF(-r * 1.05, -r * 1.25), c + QPointF(0, -r * 1.1));
+    body.cubicTo(c + QPointF(r * 1.05, -r * 1.25), c + QPointF(r * 1.35, r * 0.75), knot);
+    softShadow(p, body, QPointF(3, 4), 4, 40);
+    glossyFill(p, body, col);
+    QPainterPath tie;
+    tie.moveTo(knot);
+    tie.lineTo(knot + QPointF(-3, 4));
+    tie.lineTo(knot + QPointF(3, 4));
+    tie.closeSubpath();
+    p.fillPath(tie, col.darker(130));
 }
 
 QImage blurred(const QImage &src, int radius)

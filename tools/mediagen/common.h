@@ -75,6 +75,9 @@ void confetti(QPainter &p, Rng &rng, const QRectF &area, int count, qreal size,
 void streamer(QPainter &p, QPointF a, QPointF b, qreal amp, qreal waves, qreal width,
               const QColor &col);
 
+// A glossy party balloon centred on `c` whose string runs to `knotTo`.
+void drawBalloon(QPainter &p, QPointF c, qreal r, const QColor &col, QPointF knotTo);
+
 // Three-pass box blur of an ARGB picture.
 QImage blurred(const QImage &img, int radius);
 

@@ -26,7 +26,7 @@ void drawQuill(QPainter &p, qreal len, const QColor &vane);
 // A chalk line along `path`.
 void chalkStroke(QPainter &p, const QPainterPath &path, qreal width, int alpha = 225);
 
-void writeMenu(Output &out);
-void writeAppIcon(Output &out);
+// Cursive-looking loops (a prolate cycloid) from `start`, `turns` loops long.
+QPainterPath handwriting(QPointF start, qreal turns, qreal step, qreal loop, qreal height);
 
 } // namespace mg

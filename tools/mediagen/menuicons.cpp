@@ -45,23 +45,28 @@ void woodLeg(QPainter &p, QPointF a, QPointF b, qreal w)
     p.drawLine(a + QPointF(-w * 0.2, 0), b + QPointF(-w * 0.2, 0));
 }
 
-// Cursive-looking loops: a prolate cycloid from `start`, `turns` loops long.
+} // namespace
+
 QPainterPath handwriting(QPointF start, qreal turns, qreal step, qreal loop, qreal height)
 {
     QPainterPath path(start);
     const int n = qMax(2, int(turns * 24));
     for (int i = 1; i <= n; ++i) {
         const qreal u = turns * 2 * M_PI * i / n;
-        path.lineTo(start + QPointF(step * u + loop * std::sin(u), -height * 0.5 * (1 - std::cos(u))));
+        // Loop heights wander a little, the way a hand does.
+        const qreal h = height * (0.75 + 0.25 * std::sin(u * 0.31 + start.x() * 0.7));
+        path.lineTo(start + QPointF(step * u + loop * std::sin(u), -h * 0.5 * (1 - std::cos(u))));
     }
     return path;
 }
 
+namespace {
+
 void paintNew(QPainter &p, QSizeF, double t)
 {
     groundShadow(p, QPointF(47, 88), 36 - 8 * t, 5 - t, 110 - int(40 * t));
-    p.translate(47, 88 - 7 * t);
-    p.rotate(-6 * t);
+    p.translate(47, 88 - 6 * t);
+    p.rotate(-5 * t);
     p.translate(-47, -88);
     woodLeg(p, QPointF(26, 56), QPointF(18, 88), 4);
     woodLeg(p, QPointF(68, 56), QPointF(76, 88), 4);
@@ -149,35 +154,37 @@ void drawPencil(QPainter &p, qreal len, qreal w)
 void paintEdit(QPainter &p, QSizeF, double t)
 {
     // A note card to write on.
+    QTransform cardPlace;
+    cardPlace.translate(36, 72);
+    cardPlace.rotate(-4);
     p.save();
-    p.translate(40, 70);
-    p.rotate(-4);
+    p.setTransform(cardPlace, true);
     QPainterPath card;
-    card.addRoundedRect(QRectF(-34, -20, 68, 40), 2, 2);
+    card.addRoundedRect(QRectF(-32, -19, 64, 38), 2, 2);
     softShadow(p, card, QPointF(1.5, 2), 3, 70);
     vFill(p, card, QColor(255, 255, 252), QColor(240, 236, 222));
     p.setPen(QPen(QColor(140, 180, 230, 150), 0.7));
     for (int i = 0; i < 4; ++i)
-        p.drawLine(QPointF(-30, -10 + 9 * i), QPointF(30, -10 + 9 * i));
+        p.drawLine(QPointF(-28, -10 + 9 * i), QPointF(28, -10 + 9 * i));
     p.setPen(QPen(QColor(230, 110, 120, 160), 0.7));
-    p.drawLine(QPointF(-24, -19), QPointF(-24, 19));
+    p.drawLine(QPointF(-22, -18), QPointF(-22, 18));
     // What has been written so far: the writing grows with the phase.
-    const qreal turns = 1.6 + 1.8 * t;
-    const QPainterPath ink = handwriting(QPointF(-18, 5), turns, 1.9, 2.6, 7);
+    const qreal turns = 1.6 + 1.3 * t;
+    const QPainterPath ink = handwriting(QPointF(-17, 5), turns, 1.6, 3.0, 8);
     p.setPen(QPen(QColor(60, 60, 80), 1.25, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(ink);
-    const QPointF tip = p.transform().map(ink.currentPosition());
+    const QPointF tip = cardPlace.map(ink.currentPosition());
     p.restore();
 
     p.save();
     p.translate(tip);
-    const qreal angle = 56 - 6 * t + 3 * std::sin(turns * 2 * M_PI);
+    const qreal angle = 58 - 5 * t + 3 * std::sin(turns * 2 * M_PI);
     p.rotate(-angle);
     QPainterPath outline;
-    outline.addRect(QRectF(8, -6, 56, 12));
+    outline.addRect(QRectF(8, -7, 62, 14));
     softShadow(p, outline, QPointF(2.5, 3.5), 3, 60);
-    drawPencil(p, 66, 12);
+    drawPencil(p, 72, 14);
     p.restore();
 }
 
@@ -298,7 +305,7 @@ void paintView(QPainter &p, QSizeF, double t)
     const qreal widths[3] = {4.2, 3.0, 3.6};
     for (int i = 0; i < 3; ++i) {
         const QPointF start(slate.left() + 7 + 4 * (i % 2), slate.top() + 10 + 12 * i);
-        chalkStroke(p, handwriting(start, widths[i], 1.9, 2.2, 6), 1.1, 215);
+        chalkStroke(p, handwriting(start, widths[i], 1.6, 2.9, 6.5 - i), 1.0, 215);
     }
     QPainterPath heart;
     const QPointF h(slate.right() - 9, slate.bottom() - 9);
