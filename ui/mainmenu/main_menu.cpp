@@ -1,27 +1,294 @@
 #include "ui/mainmenu/main_menu.h"
 
+#include "core/app_folder.h"
+#include "core/app_state.h"
+#include "core/board_file.h"
+#include "core/sound.h"
+#include "ui/common/click_label.h"
+#include "ui/common/picture_button.h"
+#include "ui/common/picture_widget.h"
+#include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 
-#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLayout>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kSlotBrown(127, 87, 15);
+const QColor kSlotWhite(255, 255, 255);
+
+constexpr int kScrollWaitMs = 175;
+
+struct Place {
+    int left, top, width, height;
+};
+
+constexpr std::array<Place, Form1::kSlots> kSlotPlaces{{
+    {660, 1680, 5430, 255},
+    {525, 1950, 5595, 255},
+    {525, 2220, 5595, 255},
+    {570, 2490, 5490, 255},
+    {720, 2760, 5310, 255},
+}};
+
+constexpr std::array<Place, 2> kScrollPlaces{{
+    {2910, 3060, 600, 705},
+    {3630, 3060, 600, 705},
+}};
+
+constexpr std::array<Place, Form1::kActions> kActionPlaces{{
+    {6765, 135, 1410, 1410},
+    {7710, 2055, 1395, 1410},
+    {6630, 3855, 1425, 1365},
+    {4350, 4500, 1440, 1380},
+    {2010, 4215, 1425, 1275},
+}};
+
+QRect place_rect(const Place &p)
+{
+    return twips_rect(p.left, p.top, p.width, p.height);
+}
+
+const QString kBoardExtension = QStringLiteral(".qla");
+
+} // namespace
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form1"));
-    apply_window_conventions(this);
-    resize(640, 400);
+    // A fixed window: it can be moved and minimised, not resized.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    build_controls();
+    build_menus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 Form1 *Form1::open()
 {
     auto *window = new Form1;
     window->show();
-    center(window);
+    window->Form_Load();
     return window;
 }
 
-void Form1::getout()
+void Form1::build_controls()
 {
-    close();
-    QApplication::exit(0);
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("client_area"));
+    area->setFixedSize(twips(9600), twips(6000));
+    // Mouse moves over the bare window stop the animation and the hover
+    // highlight; the controls on top keep their moves to themselves.
+    area->setMouseTracking(true);
+    area->installEventFilter(this);
+    setCentralWidget(area);
+
+    background_ = new PictureWidget(area);
+    background_->setObjectName(QStringLiteral("background"));
+    background_->setGeometry(area->rect());
+
+    const QFont slot_font = ms_sans_serif(9.75, true);
+    for (int i = 0; i < kSlots; ++i) {
+        auto *label = new ClickLabel(area);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        label->setGeometry(place_rect(kSlotPlaces[i]));
+        label->setFont(slot_font);
+        label->setAlignment(Qt::AlignCenter);
+        label->setTextFormat(Qt::PlainText);
+        label->setAttribute(Qt::WA_NoMousePropagation);
+        connect(label, &ClickLabel::clicked, this, [this, i] { Label1_Click(i); });
+        connect(label, &ClickLabel::mouse_moved, this, [this, i] { Label1_MouseMove(i); });
+        Label1[i] = label;
+    }
+
+    const std::array<QString, 2> scroll_names{QStringLiteral("Scroll Up"), QStringLiteral("Scroll Down")};
+    for (int i = 0; i < 2; ++i) {
+        auto *button = new PictureButton(area);
+        button->setObjectName(QStringLiteral("Image2_%1").arg(i));
+        button->setGeometry(place_rect(kScrollPlaces[i]));
+        button->setAccessibleName(scroll_names[i]);
+        button->setAttribute(Qt::WA_NoMousePropagation);
+        connect(button, &PictureButton::clicked, this, [this, i] { Image2_Click(i); });
+        Image2[i] = button;
+    }
+
+    const std::array<QString, kActions> action_tips{
+        QStringLiteral("New Project"), QStringLiteral("Edit Project"),
+        QStringLiteral("Run Project (ZivivIdid!)"), QStringLiteral("View Signatures"),
+        QStringLiteral("Quit"),
+    };
+    for (int i = 0; i < kActions; ++i) {
+        auto *button = new PictureButton(area);
+        button->setObjectName(QStringLiteral("Image1_%1").arg(i));
+        button->setGeometry(place_rect(kActionPlaces[i]));
+        button->setToolTip(action_tips[i]);
+        button->setAccessibleName(action_tips[i]);
+        button->setAttribute(Qt::WA_NoMousePropagation);
+        connect(button, &PictureButton::clicked, this, [this, i] { Image1_Click(i); });
+        connect(button, &PictureButton::mouse_moved, this, [this, i] { Image1_MouseMove(i); });
+        Image1[i] = button;
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+}
+
+void Form1::Form_Load()
+{
+    apply_window_conventions(this);
+    center(this);
+    read_board_list();
+    hover_slot = -1;
+    sel_slot = -1;
+    top_index = 0;
+    synch_fdisp();
+    loadimages();
+    show_sound_marks();
+    if (sound_on == kTrue)
+        play_file(media_path(QStringLiteral("ptime.wav")));
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    QMainWindow::closeEvent(event);
+}
+
+void Form1::Form_Unload()
+{
+    cutsnd();
+    // The animation ends with the window, so a fresh main menu starts the
+    // animation of whichever picture the mouse reaches first.
+    if (anim_icon > -1)
+        stop_anim();
+}
+
+void Form1::cutsnd()
+{
+    cut_sound();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::MouseMove)
+        Form_MouseMove();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::Form_MouseMove()
+{
+    if (anim_icon > -1)
+        stop_anim();
+    if (hover_slot > -1)
+        no_hf();
+}
+
+void Form1::loadimages()
+{
+    background_->set_picture(load_picture(QStringLiteral("mback.jpg")));
+    for (int i = 0; i < kSlots; ++i)
+        set_slot_look(i, false);
+    Image2[0]->set_picture(load_picture(QStringLiteral("up.jpg")));
+    Image2[1]->set_picture(load_picture(QStringLiteral("db.jpg")));
+}
+
+// File1: the board files of the app folder, by name without regard to case.
+void Form1::read_board_list()
+{
+    File1.clear();
+    const QStringList entries = QDir(app_folder()).entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
+    for (const QString &entry : entries) {
+        if (entry.endsWith(kBoardExtension, Qt::CaseInsensitive))
+            File1.append(entry);
+    }
+    std::sort(File1.begin(), File1.end(), [](const QString &a, const QString &b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+}
+
+void Form1::synch_fdisp()
+{
+    const int count = int(File1.size());
+    for (int i = top_index; i < count && i - top_index < kSlots; ++i)
+        set_slot_text(i - top_index, strip_ext(File1.at(i)));
+    max_top = count - kSlots;
+}
+
+void Form1::set_slot_text(int slot, const QString &text)
+{
+    Label1[slot]->setText(text);
+    Label1[slot]->setAccessibleName(text);
+}
+
+void Form1::set_slot_look(int slot, bool highlighted)
+{
+    ClickLabel *label = Label1[slot];
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kSlotBrown);
+    palette.setColor(QPalette::WindowText, highlighted ? kSlotWhite : kSlotBrown);
+    label->setPalette(palette);
+    label->setAutoFillBackground(highlighted);
+}
+
+void Form1::highlight_file(int slot)
+{
+    set_slot_look(slot, true);
+}
+
+void Form1::no_hf()
+{
+    hover_slot = -1;
+    for (int i = 0; i < kSlots; ++i) {
+        if (i != sel_slot)
+            set_slot_look(i, false);
+    }
+}
+
+QString Form1::selected_board() const
+{
+    return sel_slot < 0 ? QString() : Label1[sel_slot]->text();
+}
+
+void Form1::Label1_MouseMove(int index)
+{
+    if (index == hover_slot)
+        return;
+    no_hf();
+    highlight_file(index);
+    hover_slot = index;
+}
+
+void Form1::Label1_Click(int index)
+{
+    if (Label1[index]->text().isEmpty() || index == sel_slot)
+        return;
+    highlight_file(index);
+    sel_slot = index;
+    no_hf();
+}
+
+void Form1::Image2_Click(int index)
+{
+    const bool up = index == 0;
+    PictureButton *button = Image2[index];
+    button->set_picture(load_picture(up ? QStringLiteral("up_s.jpg") : QStringLiteral("db_s.jpg")));
+    button->repaint();
+    const bool stuck = up ? top_index < 1 : top_index >= max_top;
+    if (stuck) {
+        // The pressed picture stays up for a moment so the click is seen.
+        QThread::msleep(kScrollWaitMs);
+    } else {
+        top_index += up ? -1 : 1;
+        synch_fdisp();
+    }
+    button->set_picture(load_picture(up ? QStringLiteral("up.jpg") : QStringLiteral("db.jpg")));
 }

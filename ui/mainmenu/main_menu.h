@@ -1,17 +1,88 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPixmap>
+#include <QStringList>
+#include <array>
 
-// The opening screen and the hub every window returns to.
+class ClickLabel;
+class PictureButton;
+class PictureWidget;
+class QAction;
+class QTimer;
+
+// The opening screen and the hub every window returns to: the board list,
+// the five action pictures and the menus.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
+    static constexpr int kSlots = 5;
+    static constexpr int kActions = 5;
+    static constexpr int kFrames = 10;
+
     // Creates a fresh main menu and shows it.
     static Form1 *open();
 
     // Ends the program at once.
     void getout();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     explicit Form1(QWidget *parent = nullptr);
+
+    void build_controls();
+    void build_menus();
+
+    void Form_Load();
+    void Form_Unload();
+    void Form_MouseMove();
+
+    void loadimages();
+    void read_board_list();
+    void synch_fdisp();
+    void set_slot_text(int slot, const QString &text);
+    void set_slot_look(int slot, bool highlighted);
+    void highlight_file(int slot);
+    // The text of the selected slot: the board the actions work on.
+    QString selected_board() const;
+    void no_hf();
+
+    void Label1_Click(int index);
+    void Label1_MouseMove(int index);
+    void Image2_Click(int index);
+
+    void Image1_Click(int index);
+    void Image1_MouseMove(int index);
+    void start_anim(int icon);
+    void stop_anim();
+    void Timer1_Timer();
+
+    void new_board();
+    void edit_board();
+    void run_board();
+    void view_signatures();
+
+    void switch_sound(bool on);
+    void show_sound_marks();
+    void cutsnd();
+
+    PictureWidget *background_ = nullptr;
+    std::array<ClickLabel *, kSlots> Label1{};
+    std::array<PictureButton *, 2> Image2{};
+    std::array<PictureButton *, kActions> Image1{};
+    std::array<QPixmap, kFrames> antemp;
+    QTimer *Timer1 = nullptr;
+    QAction *ms_on = nullptr;
+    QAction *ms_off = nullptr;
+
+    // File1: the board files of the app folder.
+    QStringList File1;
+
+    int hover_slot = -1;
+    int sel_slot = -1;
+    int top_index = 0;
+    int max_top = 0;
 };
