@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+
+class QPlainTextEdit;
 
 // The export window beside the board: all notes in one text.
 class Form10 : public QMainWindow {
@@ -11,4 +14,14 @@ public:
 
 private:
     explicit Form10(QWidget *parent = nullptr);
+
+    void Form_Load();
+    void set_text(const QString &text);
+    void cpc_Click();
+    bool copy_to_clipboard() const;
+
+    QPlainTextEdit *Text1 = nullptr;
+    // The text as built, CR LF line ends included; the text box shows it
+    // with its own line breaks.
+    QString export_text_;
 };

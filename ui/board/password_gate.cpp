@@ -1,19 +1,137 @@
 #include "ui/board/password_gate.h"
 
+#include "core/app_state.h"
+#include "core/board_file.h"
+#include "ui/board/board_window.h"
+#include "ui/common/click_label.h"
+#include "ui/common/message_box.h"
+#include "ui/common/picture_button.h"
+#include "ui/common/picture_widget.h"
+#include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
+#include "ui/mainmenu/main_menu.h"
+#include "ui/wizard/step1_window.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+const QString kWrongPassword = QStringLiteral("Oops. Please try again.");
+
+PictureButton *make_click_area(QWidget *parent, const QString &object_name,
+                               const QString &name, const QRect &geometry)
+{
+    auto *area = new PictureButton(parent);
+    area->setObjectName(object_name);
+    area->setAccessibleName(name);
+    area->setGeometry(geometry);
+    return area;
+}
+
+} // namespace
 
 Form9::Form9(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form9"));
-    apply_window_conventions(this);
     setFixedSize(475, 280);
+    build_controls();
+}
+
+void Form9::build_controls()
+{
+    background_ = new PictureWidget(this);
+    background_->setObjectName(QStringLiteral("background"));
+
+    Image3 = new PictureWidget(this);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3->move(357, 46);
+
+    make_label(this, QStringLiteral("Label1"), QStringLiteral("Please enter your password:"),
+               ms_sans_serif(9.75, true), QRect(130, 116, 214, 30), Qt::AlignRight | Qt::AlignTop);
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Password"));
+    Text1->setGeometry(164, 138, 147, 27);
+    Text1->setFont(ms_sans_serif(12, true));
+    Text1->setEchoMode(QLineEdit::Password);
+    // Every typed character shows as "?" (character code 63).
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 63; }"));
+    Text1->installEventFilter(this);
+
+    Image1 = make_click_area(this, QStringLiteral("Image1"), QStringLiteral("Back"), QRect(8, 225, 39, 47));
+    connect(Image1, &PictureButton::clicked, this, &Form9::Image1_Click);
+    Image2 = make_click_area(this, QStringLiteral("Image2"), QStringLiteral("Next"), QRect(427, 225, 39, 47));
+    connect(Image2, &PictureButton::clicked, this, &Form9::Image2_Click);
 }
 
 Form9 *Form9::open()
 {
     auto *window = new Form9;
-    window->show();
-    center(window);
+    window->Form_Load();
     return window;
+}
+
+void Form9::Form_Load()
+{
+    apply_window_conventions(this);
+    loadimages();
+    show();
+    center(this);
+    activateWindow();
+    Text1->setFocus();
+}
+
+void Form9::loadimages()
+{
+    background_->set_picture(load_picture(QStringLiteral("miniback.jpg")));
+    background_->fit_to_picture();
+    Image3->set_picture(load_picture(QStringLiteral("lock.jpg")));
+    Image3->fit_to_picture();
+}
+
+bool Form9::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text1 && event->type() == QEvent::KeyPress)
+        return Text1_KeyDown(static_cast<QKeyEvent *>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+// Enter checks the password; every other key is the text box's.
+bool Form9::Text1_KeyDown(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    pok();
+    return true;
+}
+
+void Form9::Image1_Click()
+{
+    Form1::open();
+    close();
+}
+
+void Form9::Image2_Click()
+{
+    pok();
+}
+
+// Letters match in any case; blanks count.
+void Form9::pok()
+{
+    if (Text1->text().toLower() != BoardSettings.password.toLower()) {
+        show_message(this, MessageIcon::Exclamation, kWrongPassword);
+        Text1->clear();
+        activateWindow();
+        Text1->setFocus();
+        return;
+    }
+    if (board_mode == kGuestMode)
+        Form2::open();
+    else if (board_mode == kBrowseMode)
+        Form8::open();
+    close();
 }

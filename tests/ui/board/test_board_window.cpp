@@ -1,0 +1,510 @@
+#include "board_test_helpers.h"
+
+#include "core/app_state.h"
+#include "core/board_file.h"
+#include "core/signature_store.h"
+#include "tests/support/test_support.h"
+#include "ui/board/board_window.h"
+#include "ui/common/click_label.h"
+#include "ui/common/picture_button.h"
+#include "ui/common/picture_widget.h"
+#include "ui/mainmenu/help_texts.h"
+#include "ui/mainmenu/main_menu.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+const QString kSig = QStringLiteral("Party.sig");
+const QString kLast = QStringLiteral("You are viewing the last signature on this Quillora.");
+const QString kFirst = QStringLiteral("You are viewing the first signature on this Quillora.");
+
+Form8 *open_board()
+{
+    Form8 *board = Form8::open();
+    if (!QTest::qWaitForWindowExposed(board))
+        return nullptr;
+    return board;
+}
+
+Form8 *open_browse(const TempAppFolder &app, const QStringList &notes)
+{
+    BoardSettings.title = QStringLiteral("Party");
+    app.write(kSig, sig_file(notes));
+    load_notes(BoardSettings.title);
+    board_mode = kBrowseMode;
+    return open_board();
+}
+
+QPlainTextEdit *note_area(QWidget *board)
+{
+    return child<QPlainTextEdit>(board, QStringLiteral("Text1"));
+}
+
+void click(QWidget *board, const QString &name)
+{
+    QWidget *target = child<QWidget>(board, name);
+    QVERIFY2(target, qPrintable(name));
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+void set_client_size(QMainWindow *board, QSize size)
+{
+    board->setWindowState(Qt::WindowNoState);
+    board->resize(size.width(), size.height() + board->menuBar()->height());
+    QTRY_COMPARE(board->centralWidget()->size(), size);
+}
+
+QPoint pos_of(QWidget *board, const QString &name)
+{
+    QWidget *w = child<QWidget>(board, name);
+    return w ? w->pos() : QPoint(-9999, -9999);
+}
+
+void save_picture(const TempAppFolder &app, const QString &name, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QVERIFY(image.save(app.file(QStringLiteral("media/") + name), "JPG"));
+}
+
+} // namespace
+
+class TestBoardWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { init_ui_test_environment(); }
+    void cleanup() { close_all_windows(); }
+
+    void opens_maximized_with_the_note_area_on_top();
+    void layout_hangs_off_the_main_panel();
+    void pictures_follow_the_board();
+    void guest_saves_notes_to_the_signature_file();
+    void empty_note_does_nothing_and_blank_is_saved();
+    void start_over_clears_and_plays_on_every_click();
+    void failed_save_keeps_the_note();
+    void quit_and_close_box_return_to_the_main_menu();
+    void guest_mode_after_browsing_looks_fresh();
+    void browse_pages_through_three_notes();
+    void browse_one_note_and_no_notes();
+    void browse_shows_notes_as_saved_read_only();
+};
+
+void TestBoardWindow::opens_maximized_with_the_note_area_on_top()
+{
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Party");
+    Form8 *board = open_board();
+    QVERIFY(board);
+    QCOMPARE(board->windowTitle(), QStringLiteral("Quillora 2003"));
+    QCOMPARE(board->frameGeometry().size(), board->screen()->availableGeometry().size());
+
+    QPlainTextEdit *text = note_area(board);
+    QVERIFY(text);
+    QCOMPARE(text->accessibleName(), QStringLiteral("Note"));
+    QVERIFY(QTest::qWaitForWindowActive(board));
+    QTRY_COMPARE(QApplication::focusWidget(), text);
+
+    QStringList order;
+    for (QObject *o : board->centralWidget()->children())
+        order.append(o->objectName());
+    const QStringList expected{"Image1", "Shape1_0", "Image3", "Label2", "Label3", "Shape1_1",
+                               "Image2_1", "Label1_1", "Image2_0", "Label1_0", "Label4", "Text1"};
+    QCOMPARE(order, expected);
+
+    // Only the note area takes the focus.
+    for (QWidget *w : board->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w != text)
+            QCOMPARE(w->focusPolicy(), Qt::NoFocus);
+    }
+
+    const QList<QAction *> commands = board->menuBar()->actions();
+    QCOMPARE(commands.size(), 3);
+    QCOMPARE(commands[0]->objectName(), QStringLiteral("quit"));
+    QCOMPARE(commands[0]->text(), QStringLiteral("Quit"));
+    QCOMPARE(commands[1]->text(), QStringLiteral("Export"));
+    QVERIFY(!commands[1]->isVisible());
+    QCOMPARE(commands[2]->text(), QStringLiteral("About"));
+    QVERIFY(!commands[0]->menu() && !commands[2]->menu());
+
+    MessageRecorder boxes;
+    commands[2]->trigger();
+    QCOMPARE(boxes.boxes.size(), 1);
+    QCOMPARE(boxes.boxes[0].first, MessageIcon::Information);
+    QCOMPARE(boxes.boxes[0].second, about_text());
+    QVERIFY(board->isVisible());
+}
+
+void TestBoardWindow::layout_hangs_off_the_main_panel()
+{
+    TempAppFolder app;
+    Form8 *board = open_board();
+    QVERIFY(board);
+
+    // Design size: the centring halves (23.5, 43.5) are rounded.
+    set_client_size(board, QSize(640, 400));
+    QCOMPARE(child<QWidget>(board, "Image1")->geometry(), QRect(0, 0, 640, 400));
+    QCOMPARE(child<QWidget>(board, "Shape1_0")->geometry(), QRect(24, 44, 593, 313));
+    QCOMPARE(child<QWidget>(board, "Shape1_1")->geometry(), QRect(31, 252, 210, 131));
+    QCOMPARE(pos_of(board, "Image3"), QPoint(96, 108));
+    QCOMPARE(child<QWidget>(board, "Label2")->geometry(), QRect(152, 76, 337, 25));
+    QCOMPARE(child<QWidget>(board, "Label3")->geometry(), QRect(232, 108, 313, 65));
+    QCOMPARE(child<QWidget>(board, "Text1")->geometry(), QRect(232, 180, 329, 105));
+    QCOMPARE(child<QWidget>(board, "Label4")->geometry(), QRect(248, 292, 241, 65));
+    QCOMPARE(child<QWidget>(board, "Image2_1")->geometry(), QRect(77, 267, 48, 48));
+    QCOMPARE(child<QWidget>(board, "Image2_0")->geometry(), QRect(77, 318, 48, 48));
+    QCOMPARE(child<QWidget>(board, "Label1_1")->geometry(), QRect(128, 277, 79, 34));
+    QCOMPARE(child<QWidget>(board, "Label1_0")->geometry(), QRect(128, 328, 74, 34));
+
+    // Smaller than the main panel: it starts left of and above the client area.
+    set_client_size(board, QSize(501, 301));
+    QCOMPARE(child<QWidget>(board, "Image1")->geometry(), QRect(0, 0, 501, 301));
+    QCOMPARE(pos_of(board, "Shape1_0"), QPoint(-46, -6));
+    QCOMPARE(pos_of(board, "Shape1_1"), QPoint(-39, 202));
+    QCOMPARE(pos_of(board, "Text1"), QPoint(162, 130));
+    QCOMPARE(pos_of(board, "Label4"), QPoint(178, 242));
+    QCOMPARE(pos_of(board, "Label1_0"), QPoint(58, 278));
+    QCOMPARE(child<QWidget>(board, "Text1")->size(), QSize(329, 105));
+
+    // Larger again: the backdrop follows and the panel is centred.
+    set_client_size(board, QSize(1000, 700));
+    QCOMPARE(child<QWidget>(board, "Image1")->size(), QSize(1000, 700));
+    QCOMPARE(pos_of(board, "Shape1_0"), QPoint(204, 194));
+    QCOMPARE(pos_of(board, "Label2"), QPoint(332, 226));
+}
+
+void TestBoardWindow::pictures_follow_the_board()
+{
+    TempAppFolder app(false);
+    QVERIFY(QDir(app.path()).mkdir(QStringLiteral("media")));
+    save_picture(app, QStringLiteral("b_3.jpg"), QSize(20, 10));
+    save_picture(app, QStringLiteral("t_5.jpg"), QSize(50, 40));
+    save_picture(app, QStringLiteral("check.jpg"), QSize(48, 48));
+    save_picture(app, QStringLiteral("svb.jpg"), QSize(48, 48));
+
+    BoardSettings.backdrop_idx = 3;
+    BoardSettings.theme_idx = 5;
+    Form8 *board = open_board();
+    QVERIFY(board);
+    auto *backdrop = child<PictureWidget>(board, "Image1");
+    QVERIFY(!backdrop->picture().isNull());
+    QCOMPARE(backdrop->size(), board->centralWidget()->size());
+    auto *theme = child<PictureWidget>(board, "Image3");
+    QVERIFY(!theme->picture().isNull());
+    QCOMPARE(theme->size(), QSize(50, 40));
+    QVERIFY(!child<PictureButton>(board, "Image2_1")->picture().isNull());
+    QVERIFY(child<PictureButton>(board, "Image2_0")->picture().isNull()); // no xmark.jpg
+    delete board;
+
+    // Index -1 names b_-1.jpg and t_-1.jpg, which are not there.
+    BoardSettings.backdrop_idx = -1;
+    BoardSettings.theme_idx = -1;
+    board_mode = kBrowseMode;
+    board = open_board();
+    QVERIFY(board);
+    QVERIFY(child<PictureWidget>(board, "Image1")->picture().isNull());
+    QVERIFY(child<PictureWidget>(board, "Image3")->picture().isNull());
+    QCOMPARE(child<PictureWidget>(board, "Image3")->size(), QSize(129, 121));
+    QVERIFY(child<PictureButton>(board, "Image2_1")->picture().isNull()); // no svf.jpg
+    QVERIFY(!child<PictureButton>(board, "Image2_0")->picture().isNull());
+}
+
+void TestBoardWindow::guest_saves_notes_to_the_signature_file()
+{
+    TempAppFolder app;
+    app.make_audio_folder({QStringLiteral("Applause.WAV")});
+    BoardSettings.title = QStringLiteral("Party");
+    BoardSettings.save_sound = QStringLiteral("Applause");
+    BoardSettings.thanks_msg = QStringLiteral("Thanks for coming!");
+    BoardSettings.welcome_msg = QStringLiteral("Welcome\r\nfriends\r\n");
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+
+    Form8 *board = open_board();
+    QVERIFY(board);
+    QCOMPARE(child<QLabel>(board, "Label2")->text(), QStringLiteral("Party"));
+    QCOMPARE(child<QLabel>(board, "Label3")->text(), QStringLiteral("Welcome\nfriends\n"));
+    QPlainTextEdit *text = note_area(board);
+    QString text_at_box;
+    boxes.on_box = [&] { text_at_box = text->toPlainText(); };
+
+    QTest::keyClicks(text, QStringLiteral("Hello"));
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClicks(text, QStringLiteral("World"));
+    click(board, QStringLiteral("Image2_1"));
+
+    QCOMPARE(app.read(kSig), QByteArray("Hello\r\nWorld\r\n^~-^,./\r\n"));
+    QCOMPARE(boxes.boxes.size(), 1);
+    QCOMPARE(boxes.boxes[0].first, MessageIcon::Information);
+    QCOMPARE(boxes.boxes[0].second, QStringLiteral("Thanks for coming!"));
+    QCOMPARE(text_at_box, QStringLiteral("Hello\nWorld")); // cleared only after the box
+    QCOMPARE(text->toPlainText(), QString());
+    QCOMPARE(QApplication::focusWidget(), text);
+    QCOMPARE(sounds.paths, QStringList{app.file(QStringLiteral("audio/Applause.WAV"))});
+
+    // The next guest saves through the caption.
+    QTest::keyClicks(text, QStringLiteral("Second guest"));
+    click(board, QStringLiteral("Label1_1"));
+    QCOMPARE(app.read(kSig), QByteArray("Hello\r\nWorld\r\n^~-^,./\r\nSecond guest\r\n^~-^,./\r\n"));
+    QCOMPARE(boxes.boxes.size(), 2);
+    QCOMPARE(sounds.paths.size(), 2);
+    QCOMPARE(text->toPlainText(), QString());
+
+    // A line that only wraps on screen is one line in the file.
+    const QString long_line = QString(40, QLatin1Char('w')).append(QStringLiteral(" more words"))
+                                  .repeated(4);
+    QTest::keyClicks(text, long_line);
+    click(board, QStringLiteral("Image2_1"));
+    QVERIFY(app.read(kSig).endsWith("\r\n" + long_line.toLatin1() + "\r\n^~-^,./\r\n"));
+}
+
+void TestBoardWindow::empty_note_does_nothing_and_blank_is_saved()
+{
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Party");
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    Form8 *board = open_board();
+    QVERIFY(board);
+
+    click(board, QStringLiteral("Image2_1"));
+    click(board, QStringLiteral("Label1_1"));
+    QVERIFY(boxes.boxes.isEmpty());
+    QVERIFY(sounds.paths.isEmpty());
+    QVERIFY(!QFile::exists(app.file(kSig)));
+
+    QTest::keyClicks(note_area(board), QStringLiteral(" "));
+    click(board, QStringLiteral("Image2_1"));
+    QCOMPARE(app.read(kSig), QByteArray(" \r\n^~-^,./\r\n"));
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Thank you!")});
+    QCOMPARE(sounds.paths.size(), 1);
+    QCOMPARE(note_area(board)->toPlainText(), QString());
+}
+
+void TestBoardWindow::start_over_clears_and_plays_on_every_click()
+{
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Party");
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    Form8 *board = open_board();
+    QVERIFY(board);
+
+    click(board, QStringLiteral("Image2_0"));
+    QCOMPARE(sounds.paths.size(), 1);
+    QVERIFY2(sounds.paths[0].endsWith(QStringLiteral("/audio/.wav")), qPrintable(sounds.paths[0]));
+
+    QTest::keyClicks(note_area(board), QStringLiteral("Oops, wrong"));
+    click(board, QStringLiteral("Label1_0"));
+    QCOMPARE(note_area(board)->toPlainText(), QString());
+    QCOMPARE(sounds.paths.size(), 2);
+    QVERIFY(boxes.boxes.isEmpty());
+    QVERIFY(!QFile::exists(app.file(kSig)));
+
+    // With sound switched off nothing is requested, the area is still cleared.
+    sound_on = kFalse;
+    QTest::keyClicks(note_area(board), QStringLiteral("again"));
+    click(board, QStringLiteral("Image2_0"));
+    QCOMPARE(note_area(board)->toPlainText(), QString());
+    QCOMPARE(sounds.paths.size(), 2);
+}
+
+void TestBoardWindow::failed_save_keeps_the_note()
+{
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Party");
+    // A folder in the way of the signature file cannot be appended to, not even by root.
+    QVERIFY(QDir(app.path()).mkdir(kSig));
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    Form8 *board = open_board();
+    QVERIFY(board);
+
+    QTest::keyClicks(note_area(board), QStringLiteral("Keep me"));
+    click(board, QStringLiteral("Image2_1"));
+    QCOMPARE(boxes.boxes.size(), 1);
+    QCOMPARE(boxes.boxes[0].first, MessageIcon::Critical);
+    QCOMPARE(boxes.boxes[0].second, QStringLiteral("Your note could not be saved!"));
+    QCOMPARE(note_area(board)->toPlainText(), QStringLiteral("Keep me"));
+    QCOMPARE(QApplication::focusWidget(), note_area(board));
+    QCOMPARE(sounds.paths.size(), 1); // the save sound comes before the write
+
+    // Once the way is clear the same text is saved.
+    QVERIFY(QDir(app.path()).rmdir(kSig));
+    click(board, QStringLiteral("Image2_1"));
+    QCOMPARE(app.read(kSig), QByteArray("Keep me\r\n^~-^,./\r\n"));
+    QCOMPARE(boxes.last(), QStringLiteral("Thank you!"));
+    QCOMPARE(note_area(board)->toPlainText(), QString());
+}
+
+void TestBoardWindow::quit_and_close_box_return_to_the_main_menu()
+{
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Party");
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    QPointer<Form8> board = open_board();
+    QVERIFY(board);
+
+    QTest::keyClicks(note_area(board), QStringLiteral("never saved"));
+    board->findChild<QAction *>(QStringLiteral("quit"))->trigger();
+    flush_deletions();
+    QVERIFY(board.isNull());
+    QVERIFY(!QFile::exists(app.file(kSig)));
+    QVERIFY(qobject_cast<Form1 *>(find_window(QStringLiteral("Form1"))));
+    QCOMPARE(count_windows(QStringLiteral("Form8")), 0);
+    close_all_windows();
+
+    board_mode = kBrowseMode;
+    board = open_board();
+    QVERIFY(board);
+    board->close();
+    flush_deletions();
+    QVERIFY(board.isNull());
+    QVERIFY(qobject_cast<Form1 *>(find_window(QStringLiteral("Form1"))));
+}
+
+void TestBoardWindow::guest_mode_after_browsing_looks_fresh()
+{
+    TempAppFolder app;
+    QPointer<Form8> board = open_browse(app, {QStringLiteral("Hi")});
+    QVERIFY(board);
+    QCOMPARE(child<QLabel>(board, "Label1_1")->text(), QStringLiteral("Next Signature"));
+    QCOMPARE(child<QWidget>(board, "Image2_1")->accessibleName(), QStringLiteral("Next Signature"));
+    QCOMPARE(child<QLabel>(board, "Label1_0")->text(), QStringLiteral("Previous Signature"));
+    QCOMPARE(child<QWidget>(board, "Image2_0")->accessibleName(), QStringLiteral("Previous Signature"));
+    QVERIFY(!child<QWidget>(board, "Label4")->isVisible());
+    QVERIFY(board->findChild<QAction *>(QStringLiteral("export"))->isVisible());
+    board->close();
+    close_all_windows();
+
+    board_mode = kGuestMode;
+    board = open_board();
+    QVERIFY(board);
+    QCOMPARE(child<QLabel>(board, "Label1_1")->text(), QStringLiteral("Save My Note"));
+    QCOMPARE(child<QWidget>(board, "Image2_1")->accessibleName(), QStringLiteral("Save My Note"));
+    QCOMPARE(child<QLabel>(board, "Label1_0")->text(), QStringLiteral("Start Over"));
+    QCOMPARE(child<QWidget>(board, "Label1_0")->accessibleName(), QStringLiteral("Start Over"));
+    QCOMPARE(child<QLabel>(board, "Label2")->text(), QStringLiteral("Party"));
+    QVERIFY(child<QWidget>(board, "Label4")->isVisible());
+    QVERIFY(child<QLabel>(board, "Label4")->text().startsWith(QStringLiteral("Tip: Write from line")));
+    QVERIFY(!board->findChild<QAction *>(QStringLiteral("export"))->isVisible());
+    QVERIFY(!note_area(board)->isReadOnly());
+    QCOMPARE(note_area(board)->toPlainText(), QString());
+}
+
+void TestBoardWindow::browse_pages_through_three_notes()
+{
+    TempAppFolder app;
+    MessageRecorder boxes;
+    SoundRecorder sounds;
+    Form8 *board = open_browse(app, {QStringLiteral("First"), QStringLiteral("Second"),
+                                     QStringLiteral("Third")});
+    QVERIFY(board);
+    const QByteArray file_before = app.read(kSig);
+    auto *title = child<QLabel>(board, "Label2");
+    QCOMPARE(title->text(), QStringLiteral("Party (1 of 3)"));
+    QCOMPARE(note_area(board)->toPlainText(), QStringLiteral("First\n"));
+
+    click(board, QStringLiteral("Image2_0"));
+    QCOMPARE(boxes.boxes.size(), 1);
+    QCOMPARE(boxes.boxes[0].first, MessageIcon::Information);
+    QCOMPARE(boxes.last(), kFirst);
+    QCOMPARE(sig_pos, 0);
+
+    click(board, QStringLiteral("Image2_1"));
+    QCOMPARE(title->text(), QStringLiteral("Party (2 of 3)"));
+    QCOMPARE(note_area(board)->toPlainText(), QStringLiteral("Second\n"));
+    click(board, QStringLiteral("Label1_1"));
+    QCOMPARE(title->text(), QStringLiteral("Party (3 of 3)"));
+    QCOMPARE(note_area(board)->toPlainText(), QStringLiteral("Third\n"));
+    QCOMPARE(boxes.boxes.size(), 1);
+
+    click(board, QStringLiteral("Image2_1"));
+    click(board, QStringLiteral("Label1_1"));
+    QCOMPARE(boxes.texts(), (QStringList{kFirst, kLast, kLast}));
+    QCOMPARE(title->text(), QStringLiteral("Party (3 of 3)"));
+    QCOMPARE(sig_pos, 2);
+
+    click(board, QStringLiteral("Label1_0"));
+    QCOMPARE(title->text(), QStringLiteral("Party (2 of 3)"));
+    click(board, QStringLiteral("Image2_0"));
+    QCOMPARE(title->text(), QStringLiteral("Party (1 of 3)"));
+    QCOMPARE(note_area(board)->toPlainText(), QStringLiteral("First\n"));
+    click(board, QStringLiteral("Image2_0"));
+    QCOMPARE(boxes.last(), kFirst);
+
+    QVERIFY(sounds.paths.isEmpty());
+    QCOMPARE(app.read(kSig), file_before);
+}
+
+void TestBoardWindow::browse_one_note_and_no_notes()
+{
+    {
+        TempAppFolder app;
+        MessageRecorder boxes;
+        Form8 *board = open_browse(app, {QStringLiteral("Only one")});
+        QVERIFY(board);
+        QCOMPARE(child<QLabel>(board, "Label2")->text(), QStringLiteral("Party (1 of 1)"));
+        click(board, QStringLiteral("Image2_1"));
+        click(board, QStringLiteral("Image2_0"));
+        QCOMPARE(boxes.texts(), (QStringList{kLast, kFirst}));
+        QCOMPARE(note_area(board)->toPlainText(), QStringLiteral("Only one\n"));
+        close_all_windows();
+    }
+    {
+        TempAppFolder app;
+        MessageRecorder boxes;
+        Form8 *board = open_browse(app, {});
+        QVERIFY(board);
+        QCOMPARE(sig_count, 0);
+        QCOMPARE(child<QLabel>(board, "Label2")->text(), QStringLiteral("Party (0 of 0)"));
+        QCOMPARE(note_area(board)->toPlainText(), QString());
+        click(board, QStringLiteral("Label1_1"));
+        click(board, QStringLiteral("Label1_0"));
+        QCOMPARE(boxes.texts(), (QStringList{kLast, kFirst}));
+        QCOMPARE(child<QLabel>(board, "Label2")->text(), QStringLiteral("Party (0 of 0)"));
+        QCOMPARE(sig_pos, 0);
+    }
+}
+
+void TestBoardWindow::browse_shows_notes_as_saved_read_only()
+{
+    TempAppFolder app;
+    MessageRecorder boxes;
+    Form8 *board = open_browse(app, {QStringLiteral("Top\n\nBottom"),
+                                     QStringLiteral("One\nTwo\nThree\nFour")});
+    QVERIFY(board);
+    QPlainTextEdit *text = note_area(board);
+    QCOMPARE(text->toPlainText(), QStringLiteral("Top\n\nBottom\n"));
+    QVERIFY(text->isReadOnly());
+
+    QTest::keyClicks(text, QStringLiteral("scribble"));
+    QTest::keyClick(text, Qt::Key_Backspace);
+    QCOMPARE(text->toPlainText(), QStringLiteral("Top\n\nBottom\n"));
+
+    // Selectable and copyable from the keyboard.
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("Top\n\nBottom\n"));
+
+    click(board, QStringLiteral("Image2_1"));
+    QCOMPARE(text->toPlainText(), QStringLiteral("One\nTwo\nThree\nFour\n"));
+    QCOMPARE(child<QLabel>(board, "Label2")->text(), QStringLiteral("Party (2 of 2)"));
+    QVERIFY(boxes.boxes.isEmpty());
+}
+
+QTEST_MAIN(TestBoardWindow)
+#include "test_board_window.moc"
