@@ -1,13 +1,36 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/wizard/wizard_window.h"
 
-class Form2 : public QWidget {
+class PictureWidget;
+class QLineEdit;
+
+// Step 1: the board's title and its privacy password.
+class Form2 : public WizardWindow {
     Q_OBJECT
 public:
     // Creates the window afresh and shows it.
     static Form2 *open();
 
+    // A title is not empty and made of allowed characters only.
+    static bool valid_title(const QString &text);
+    // Letters A-Z and a-z, digits, the blank and the marks ) ( . & ' - , pass.
+    static bool valid_title_char(const QString &character);
+
+protected:
+    void Form_Load() override;
+    void loadimages() override;
+    void retval() override;
+    void Image1_Click() override;
+    void Image2_Click() override;
+
 private:
-    explicit Form2(QWidget *parent = nullptr);
+    Form2();
+    bool valdata();
+    void setval();
+
+    QLineEdit *text1_;
+    QLineEdit *text2_;
+    PictureWidget *image3_;
+    PictureWidget *image4_;
 };

@@ -1,13 +1,18 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/wizard/picker_window.h"
 
-class Form3 : public QWidget {
+// Step 2: the backdrop of the board.
+class Form3 : public PickerWindow {
     Q_OBJECT
 public:
     // Creates the window afresh and shows it.
     static Form3 *open();
 
+protected:
+    void Image1_Click() override;
+    void Image2_Click() override;
+
 private:
-    explicit Form3(QWidget *parent = nullptr);
+    Form3();
 };

@@ -1,19 +1,42 @@
 #include "ui/wizard/step3_window.h"
 
-#include "ui/common/window_conventions.h"
+#include "ui/wizard/step2_window.h"
+#include "ui/wizard/step4_window.h"
 
-Form4::Form4(QWidget *parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("Form4"));
-    apply_window_conventions(this);
-    setFixedSize(475, 280);
-}
+namespace {
+
+const PickerDesign kThemes{
+    QStringLiteral("Step 3: Choose a theme for your sign-in board:"),
+    QStringLiteral("t_"),
+    0,
+    {352, 2032, 3712, 5392, 1192, 2872, 4552},
+    {352, 2032, 3712, 5392, 1192, 2872, 4552},
+    {QStringLiteral("Celebration 1"), QStringLiteral("Celebration 2"),
+     QStringLiteral("Graduation 1"), QStringLiteral("Graduation 2"), QStringLiteral("Birthday 1"),
+     QStringLiteral("Birthday 2"), QStringLiteral("Wedding")},
+    &BoardDefinition::theme_idx,
+};
+
+} // namespace
+
+Form4::Form4() : PickerWindow(QStringLiteral("Form4"), kThemes) {}
 
 Form4 *Form4::open()
 {
     auto *window = new Form4;
-    window->show();
-    center(window);
+    window->Form_Load();
     return window;
+}
+
+void Form4::Image1_Click()
+{
+    Form3::open();
+    close();
+}
+
+void Form4::Image2_Click()
+{
+    setval();
+    Form5::open();
+    close();
 }

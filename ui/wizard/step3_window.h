@@ -1,13 +1,18 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/wizard/picker_window.h"
 
-class Form4 : public QWidget {
+// Step 3: the theme picture of the board.
+class Form4 : public PickerWindow {
     Q_OBJECT
 public:
     // Creates the window afresh and shows it.
     static Form4 *open();
 
+protected:
+    void Image1_Click() override;
+    void Image2_Click() override;
+
 private:
-    explicit Form4(QWidget *parent = nullptr);
+    Form4();
 };

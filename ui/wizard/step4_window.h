@@ -1,13 +1,32 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/wizard/wizard_window.h"
 
-class Form5 : public QWidget {
+class PictureWidget;
+class QLineEdit;
+class QPlainTextEdit;
+
+// Step 4: the welcome message under the board's title and the thank-you
+// message a guest sees after saving a note.
+class Form5 : public WizardWindow {
     Q_OBJECT
 public:
     // Creates the window afresh and shows it.
     static Form5 *open();
 
+protected:
+    void Form_Load() override;
+    void loadimages() override;
+    void retval() override;
+    void Image1_Click() override;
+    void Image2_Click() override;
+
 private:
-    explicit Form5(QWidget *parent = nullptr);
+    Form5();
+    bool valdata();
+    void setval();
+
+    QPlainTextEdit *text1_;
+    QLineEdit *text2_;
+    PictureWidget *image3_;
 };

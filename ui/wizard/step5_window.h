@@ -1,13 +1,37 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/wizard/wizard_window.h"
 
-class Form6 : public QWidget {
+#include <array>
+
+class PictureWidget;
+class QListWidget;
+class QListWidgetItem;
+
+// Step 5: the sound played when a guest saves a note and the one played
+// when a guest clears the note area, chosen from the audio folder.
+class Form6 : public WizardWindow {
     Q_OBJECT
 public:
     // Creates the window afresh and shows it.
     static Form6 *open();
 
+protected:
+    void Form_Load() override;
+    void loadimages() override;
+    void retval() override;
+    void Image1_Click() override;
+    void Image2_Click() override;
+
 private:
-    explicit Form6(QWidget *parent = nullptr);
+    Form6();
+    void fill_choices();
+    void frl(const QString &search, int lst);
+    void setval();
+    void List1_DblClick(int index, QListWidgetItem *item);
+
+    std::array<QListWidget *, 2> list1_{};
+    PictureWidget *image3_;
+    PictureWidget *image4_;
+    PictureWidget *image5_;
 };
