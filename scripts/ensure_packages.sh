@@ -28,7 +28,10 @@ configure_and_build() {
     local build_dir=$1
     shift
     local launcher=()
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        export CCACHE_BASEDIR="$PWD"
+    fi
     cmake -S . -B "$build_dir" -G Ninja "${launcher[@]}" "$@"
     cmake --build "$build_dir"
 }
