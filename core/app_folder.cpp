@@ -12,6 +12,13 @@ QString &override_folder()
     return folder;
 }
 
+// A name holding "/" would reach below the app folder, and one holding a NUL
+// would name a shorter file than it says.
+bool names_app_file(const QString &name)
+{
+    return !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+
 } // namespace
 
 QString app_folder()
@@ -58,16 +65,17 @@ QString resolve_audio_file(const QString &base_name)
 
 QString find_app_file(const QString &name, const QString &ext)
 {
-    if (name.contains(QLatin1Char('/')))
+    if (!names_app_file(name))
         return {};
     const QString wanted = name + ext;
     const QString exact = app_path(wanted);
     if (QFileInfo(exact).isFile())
         return exact;
-    // Only when the exact spelling is absent is the folder read.
+    // Only when the exact spelling is absent is the folder read; only regular
+    // files count (not a folder, a pipe or a device of that name).
     QDir dir(app_folder());
     const QStringList entries =
-        dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+        dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString &entry : entries) {
         if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
             return dir.filePath(entry);
@@ -77,7 +85,7 @@ QString find_app_file(const QString &name, const QString &ext)
 
 QString resolve_app_file(const QString &name, const QString &ext)
 {
-    if (name.contains(QLatin1Char('/')))
+    if (!names_app_file(name))
         return {};
     const QString found = find_app_file(name, ext);
     return found.isEmpty() ? app_path(name + ext) : found;

@@ -27,23 +27,64 @@ QByteArray number_line(qint16 value)
     return text + ' ';
 }
 
-// Blanks around the number are ignored; text that is not a number counts as
-// 0; the nearest integer is taken. A value outside the 16-bit range leaves
-// the field as it was.
+// Digits with an optional sign, decimal point and exponent: "3", "-1",
+// "2.5", ".5", "1e3".
+bool is_decimal_number(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto digits = [&] {
+        const qsizetype from = i;
+        while (i < n && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'))
+            ++i;
+        return i - from;
+    };
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        ++i;
+    qsizetype mantissa = digits();
+    if (i < n && text[i] == QLatin1Char('.')) {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        ++i;
+        if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == n;
+}
+
+// Blanks around the number are ignored; a line that is not a number counts
+// as 0; the nearest integer is taken (halves go to the even one). A number
+// outside the 16-bit range leaves the field as it was.
 void read_number(const QString &line, qint16 &field)
 {
-    bool ok = false;
-    const double value = line.trimmed().toDouble(&ok);
-    if (!ok) {
+    const QString text = line.trimmed();
+    if (!is_decimal_number(text)) {
         field = 0;
         return;
     }
+    // An exponent too large for a double gives an infinity.
+    const double value = text.toDouble();
     if (!std::isfinite(value))
         return;
     const double rounded = std::nearbyint(value);
     if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
         return;
     field = static_cast<qint16>(rounded);
+}
+
+// Every field but the welcome message is one line of the file; a line break
+// inside one would shift all the fields after it.
+QString one_line(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
 }
 
 } // namespace
@@ -60,13 +101,13 @@ QByteArray board_file_bytes(const BoardDefinition &board)
     QByteArray out;
     // The board file keeps the thank-you message before the welcome message,
     // which is last so that it may run over several lines.
-    append_text_lines(out, board.title);
-    append_text_lines(out, board.password);
+    append_text_lines(out, one_line(board.title));
+    append_text_lines(out, one_line(board.password));
     out += number_line(board.backdrop_idx) + "\r\n";
     out += number_line(board.theme_idx) + "\r\n";
-    append_text_lines(out, board.save_sound);
-    append_text_lines(out, board.reset_sound);
-    append_text_lines(out, board.thanks_msg);
+    append_text_lines(out, one_line(board.save_sound));
+    append_text_lines(out, one_line(board.reset_sound));
+    append_text_lines(out, one_line(board.thanks_msg));
     append_text_lines(out, board.welcome_msg);
     return out;
 }
@@ -134,12 +175,14 @@ bool save_board(const QString &name)
 
 bool file_exists(const QString &path)
 {
+    if (path.isEmpty() || path.contains(QChar(0)))
+        return false;
     const QFileInfo info(path);
     if (info.isFile())
         return true;
     const QDir dir = info.dir();
     const QString wanted = info.fileName();
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
     for (const QString &entry : entries) {
         if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
             return true;

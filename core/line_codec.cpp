@@ -14,6 +14,16 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The text of `bytes` when they are valid UTF-8. A byte order mark at the
+// start is a character of the line like any other.
+bool decode_utf8(QByteArrayView bytes, QString &text)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    text = utf8(bytes);
+    return !utf8.hasError();
+}
+
 bool has_high_byte(QByteArrayView bytes)
 {
     for (char c : bytes) {
@@ -51,12 +61,19 @@ QString decode_cp1252(QByteArrayView bytes)
 QByteArray encode_line(QStringView line)
 {
     QByteArray bytes(line.size(), Qt::Uninitialized);
+    bool high = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const int b = cp1252_byte(line[i].unicode());
         if (b < 0)
             return line.toUtf8();
         bytes[i] = static_cast<char>(b);
+        high = high || b > 127;
     }
+    // Windows-1252 bytes that happen to form UTF-8 ("Ã©") would be read back
+    // as UTF-8 ("é"); such a line is written as UTF-8 itself.
+    QString as_utf8;
+    if (high && decode_utf8(bytes, as_utf8))
+        return line.toUtf8();
     return bytes;
 }
 
@@ -64,9 +81,8 @@ QString decode_line(QByteArrayView bytes)
 {
     if (!has_high_byte(bytes))
         return QString::fromLatin1(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
+    QString text;
+    if (decode_utf8(bytes, text))
         return text;
     return decode_cp1252(bytes);
 }

@@ -5,8 +5,10 @@
 #include "core/line_codec.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
 
@@ -18,31 +20,72 @@ namespace {
 
 const QString kSigExt = QStringLiteral(".sig");
 
-// Writes all of `bytes` to the end of the file and forces them to the disk.
-bool append_durably(const QString &path, const QByteArray &bytes)
+bool write_all(int fd, const char *p, qsizetype left)
 {
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    const char *p = bytes.constData();
-    qsizetype left = bytes.size();
-    bool ok = true;
     while (left > 0) {
         const ssize_t written = ::write(fd, p, static_cast<size_t>(left));
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            ok = false;
-            break;
+            return false;
         }
         p += written;
         left -= written;
     }
+    return true;
+}
+
+// A record cut short by a crash may end in the middle of a line; the next
+// record then starts on a line of its own, so its first line stays whole.
+bool ends_mid_line(int fd, off_t size)
+{
+    if (size == 0)
+        return false;
+    char last = '\n';
+    if (::pread(fd, &last, 1, size - 1) != 1)
+        return false;
+    return last != '\r' && last != '\n';
+}
+
+// A new file's name reaches the disk with its folder.
+void sync_folder(const QString &path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Writes all of `bytes` to the end of the file and forces them to the disk.
+bool append_durably(const QString &path, const QByteArray &bytes)
+{
+    const QByteArray native = QFile::encodeName(path);
+    // O_NONBLOCK: a pipe of that name must not hang the board.
+    const int fd = ::open(native.constData(),
+                          O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    bool ok = true;
+    if (ends_mid_line(fd, st.st_size))
+        ok = write_all(fd, "\r\n", 2);
+    ok = ok && write_all(fd, bytes.constData(), bytes.size());
+    // A note that did not get in whole (a full disk) leaves no part of it
+    // behind to join the next one.
+    if (!ok && ::ftruncate(fd, st.st_size) != 0)
+        ok = false;
     if (ok && ::fsync(fd) != 0)
         ok = false;
     if (::close(fd) != 0)
         ok = false;
+    if (ok && st.st_size == 0)
+        sync_folder(path);
     return ok;
 }
 

@@ -17,7 +17,12 @@ SingleInstance::SingleInstance(const QString &lock_path)
 
 bool SingleInstance::claim()
 {
-    return lock_->tryLock(0);
+    if (lock_->tryLock(0))
+        return true;
+    // Only a lock held by a running program stops this one. When the lock
+    // file cannot be made at all (a runtime folder that is not writable),
+    // nothing shows that another program runs, so this one runs.
+    return lock_->error() != QLockFile::LockFailedError;
 }
 
 QString SingleInstance::default_lock_path()

@@ -5,7 +5,8 @@
 #include <memory>
 
 // One running program per user: a lock file in XDG_RUNTIME_DIR (the temp
-// folder when it is unset). A lock left by a killed process is taken over.
+// folder when it is unset). A lock left by a killed process is taken over;
+// a lock file that cannot be made at all does not stop the program.
 class SingleInstance {
 public:
     SingleInstance();

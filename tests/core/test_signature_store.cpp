@@ -1,0 +1,211 @@
+#include "core/board_file.h"
+#include "core/signature_store.h"
+#include "tests/support/test_support.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray kSep = "^~-^,./\r\n";
+
+QStringList slots_of(const NoteTable &table, qsizetype n)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < n; ++i)
+        out.append(table.at(i));
+    return out;
+}
+
+} // namespace
+
+class TestSignatureStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void notes_are_appended_as_records();
+    void note_line_breaks_round_trip();
+    void separator_typed_in_a_note_splits_it();
+    void record_cut_short_is_not_counted();
+    void next_note_after_a_cut_record_keeps_its_first_line();
+    void empty_and_missing_files_give_no_notes();
+    void a_board_after_a_big_one_has_no_leftovers();
+    void the_table_holds_every_note();
+    void the_signature_file_is_found_in_any_case();
+};
+
+void TestSignatureStore::notes_are_appended_as_records()
+{
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Party");
+    QVERIFY(append_note(QStringLiteral("one")));
+    QVERIFY(append_note(QStringLiteral("two")));
+    QVERIFY(append_note(QStringLiteral("three")));
+    QCOMPARE(app.read(QStringLiteral("Party.sig")),
+             "one\r\n" + kSep + "two\r\n" + kSep + "three\r\n" + kSep);
+    sig_pos = 2;
+    load_notes(QStringLiteral("Party"));
+    QCOMPARE(sig_count, qsizetype(3));
+    QCOMPARE(sig_pos, qsizetype(0));
+    QCOMPARE(slots_of(sig_text, 4),
+             QStringList({"one\r\n", "two\r\n", "three\r\n", QString()}));
+}
+
+void TestSignatureStore::note_line_breaks_round_trip()
+{
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Lines");
+    QVERIFY(append_note(QStringLiteral("Hello\r\nWorld")));
+    QVERIFY(append_note(QStringLiteral("top\r\n\r\nbottom")));
+    // The note area gives "\n"; the file gets CR LF all the same.
+    QVERIFY(append_note(QStringLiteral("a\nb\n\nc")));
+    QVERIFY(append_note(QStringLiteral("ends with a break\r\n")));
+    QVERIFY(append_note(QString()));
+    QCOMPARE(app.read(QStringLiteral("Lines.sig")),
+             "Hello\r\nWorld\r\n" + kSep + "top\r\n\r\nbottom\r\n" + kSep + "a\r\nb\r\n\r\nc\r\n" + kSep
+                 + "ends with a break\r\n\r\n" + kSep + "\r\n" + kSep);
+    load_notes(QStringLiteral("Lines"));
+    QCOMPARE(sig_count, qsizetype(5));
+    QCOMPARE(slots_of(sig_text, 5),
+             QStringList({"Hello\r\nWorld\r\n", "top\r\n\r\nbottom\r\n", "a\r\nb\r\n\r\nc\r\n",
+                          "ends with a break\r\n\r\n", "\r\n"}));
+}
+
+void TestSignatureStore::separator_typed_in_a_note_splits_it()
+{
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Sep");
+    QVERIFY(append_note(QStringLiteral("before\r\n^~-^,./\r\nafter")));
+    // Only the exact line is a separator.
+    QVERIFY(append_note(QStringLiteral(" ^~-^,./\r\n^~-^,./ \r\n^~-^,.")));
+    load_notes(QStringLiteral("Sep"));
+    QCOMPARE(sig_count, qsizetype(3));
+    QCOMPARE(slots_of(sig_text, 3),
+             QStringList({"before\r\n", "after\r\n", " ^~-^,./\r\n^~-^,./ \r\n^~-^,.\r\n"}));
+}
+
+void TestSignatureStore::record_cut_short_is_not_counted()
+{
+    TempAppFolder app;
+    app.write(QStringLiteral("Cut.sig"), "A\r\n" + kSep + "B1\r\nB2");
+    load_notes(QStringLiteral("Cut"));
+    QCOMPARE(sig_count, qsizetype(1));
+    QCOMPARE(sig_text.at(0), QStringLiteral("A\r\n"));
+    QCOMPARE(sig_text.at(1), QStringLiteral("B1\r\nB2\r\n"));
+
+    // The next note goes after it; the cut lines join its slot.
+    BoardSettings.title = QStringLiteral("Cut");
+    QVERIFY(append_note(QStringLiteral("C")));
+    load_notes(QStringLiteral("Cut"));
+    QCOMPARE(sig_count, qsizetype(2));
+    QCOMPARE(sig_text.at(0), QStringLiteral("A\r\n"));
+    QCOMPARE(sig_text.at(1), QStringLiteral("B1\r\nB2\r\nC\r\n"));
+    QCOMPARE(sig_text.at(2), QString());
+}
+
+void TestSignatureStore::next_note_after_a_cut_record_keeps_its_first_line()
+{
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Torn");
+    // Cut inside the separator line.
+    app.write(QStringLiteral("Torn.sig"), "A\r\n" + kSep + "B\r\n^~-^,");
+    QVERIFY(append_note(QStringLiteral("C")));
+    load_notes(QStringLiteral("Torn"));
+    QCOMPARE(sig_count, qsizetype(2));
+    QCOMPARE(sig_text.at(1), QStringLiteral("B\r\n^~-^,\r\nC\r\n"));
+
+    // Cut right after the separator's characters: the record is whole.
+    app.write(QStringLiteral("Torn.sig"), "A\r\n^~-^,./");
+    QVERIFY(append_note(QStringLiteral("C")));
+    load_notes(QStringLiteral("Torn"));
+    QCOMPARE(sig_count, qsizetype(2));
+    QCOMPARE(slots_of(sig_text, 2), QStringList({"A\r\n", "C\r\n"}));
+
+    // Cut between CR and LF: no line is added.
+    app.write(QStringLiteral("Torn.sig"), "A\r\n^~-^,./\r");
+    QVERIFY(append_note(QStringLiteral("C")));
+    QCOMPARE(app.read(QStringLiteral("Torn.sig")), "A\r\n^~-^,./\rC\r\n" + kSep);
+    load_notes(QStringLiteral("Torn"));
+    QCOMPARE(slots_of(sig_text, 2), QStringList({"A\r\n", "C\r\n"}));
+}
+
+void TestSignatureStore::empty_and_missing_files_give_no_notes()
+{
+    TempAppFolder app;
+    app.write(QStringLiteral("Big.sig"), "x\r\n" + kSep);
+    load_notes(QStringLiteral("Big"));
+    QCOMPARE(sig_count, qsizetype(1));
+
+    app.write(QStringLiteral("Empty.sig"), QByteArray());
+    sig_pos = 1;
+    load_notes(QStringLiteral("Empty"));
+    QCOMPARE(sig_count, qsizetype(0));
+    QCOMPARE(sig_pos, qsizetype(0));
+    QCOMPARE(sig_text.at(0), QString());
+
+    load_notes(QStringLiteral("Big"));
+    load_notes(QStringLiteral("Missing"));
+    QCOMPARE(sig_count, qsizetype(0));
+    QCOMPARE(sig_text.at(0), QString());
+    QCOMPARE(sig_text.slot_count(), qsizetype(1));
+}
+
+void TestSignatureStore::a_board_after_a_big_one_has_no_leftovers()
+{
+    TempAppFolder app;
+    QByteArray big;
+    for (int i = 0; i < 1000; ++i)
+        big += "note " + QByteArray::number(i) + "\r\nsecond line\r\n" + kSep;
+    big += "cut short\r\n";
+    app.write(QStringLiteral("Big.sig"), big);
+    app.write(QStringLiteral("Small.sig"), "only\r\n" + kSep);
+    load_notes(QStringLiteral("Big"));
+    QCOMPARE(sig_count, qsizetype(1000));
+    QCOMPARE(sig_text.at(999), QStringLiteral("note 999\r\nsecond line\r\n"));
+    QCOMPARE(sig_text.at(1000), QStringLiteral("cut short\r\n"));
+    load_notes(QStringLiteral("Small"));
+    QCOMPARE(sig_count, qsizetype(1));
+    QCOMPARE(sig_text.at(0), QStringLiteral("only\r\n"));
+    for (qsizetype i : {1, 2, 500, 999, 1000})
+        QCOMPARE(sig_text.at(i), QString());
+    QCOMPARE(sig_text.at(-1), QString());
+}
+
+void TestSignatureStore::the_table_holds_every_note()
+{
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Many");
+    QByteArray bytes;
+    for (int i = 0; i < 2000; ++i)
+        bytes += note_record_bytes(QStringLiteral("guest %1").arg(i));
+    app.write(QStringLiteral("Many.sig"), bytes);
+    QVERIFY(append_note(QStringLiteral("the last")));
+    load_notes(QStringLiteral("Many"));
+    QCOMPARE(sig_count, qsizetype(2001));
+    QCOMPARE(sig_text.at(750), QStringLiteral("guest 750\r\n"));
+    QCOMPARE(sig_text.at(751), QStringLiteral("guest 751\r\n"));
+    QCOMPARE(sig_text.at(1999), QStringLiteral("guest 1999\r\n"));
+    QCOMPARE(sig_text.at(2000), QStringLiteral("the last\r\n"));
+}
+
+void TestSignatureStore::the_signature_file_is_found_in_any_case()
+{
+    TempAppFolder app;
+    app.write(QStringLiteral("PARTY.SIG"), "first\r\n" + kSep);
+    BoardSettings.title = QStringLiteral("Party");
+    QVERIFY(append_note(QStringLiteral("second")));
+    QCOMPARE(QDir(app.path()).entryList(QDir::Files), QStringList{"PARTY.SIG"});
+    load_notes(QStringLiteral("party"));
+    QCOMPARE(sig_count, qsizetype(2));
+    QCOMPARE(sig_text.at(1), QStringLiteral("second\r\n"));
+
+    // A title naming a place outside the app folder gets no file.
+    BoardSettings.title = QStringLiteral("../Party");
+    QVERIFY(!append_note(QStringLiteral("x")));
+    BoardSettings.title = QStringLiteral("Par") + QChar(0) + QStringLiteral("ty");
+    QVERIFY(!append_note(QStringLiteral("x")));
+    QCOMPARE(QDir(app.path()).entryList(QDir::Files), QStringList{"PARTY.SIG"});
+}
+
+QTEST_GUILESS_MAIN(TestSignatureStore)
+#include "test_signature_store.moc"

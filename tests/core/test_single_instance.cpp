@@ -1,0 +1,158 @@
+#include "core/app_state.h"
+#include "core/single_instance.h"
+#include "core/startup.h"
+
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+// Runs the probe and returns its answer ("claimed" or "busy").
+QString probe(const QString &lock, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(INSTANCE_PROBE), {lock});
+    if (!p.waitForFinished(10000))
+        return QStringLiteral("timeout");
+    return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+}
+
+// A probe that keeps the lock; started and waited for until it claimed.
+class Holder {
+public:
+    explicit Holder(const QString &lock)
+    {
+        process_.start(QStringLiteral(INSTANCE_PROBE), {lock, QStringLiteral("hold")});
+        process_.waitForReadyRead(10000);
+        answer_ = QString::fromLatin1(process_.readAllStandardOutput()).trimmed();
+    }
+    ~Holder() { kill(); }
+    QString answer() const { return answer_; }
+    void kill()
+    {
+        if (process_.state() == QProcess::NotRunning)
+            return;
+        ::kill(pid_t(process_.processId()), SIGKILL);
+        process_.waitForFinished(10000);
+    }
+
+private:
+    QProcess process_;
+    QString answer_;
+};
+
+} // namespace
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+
+private slots:
+    void a_second_process_finds_the_program_running();
+    void the_lock_is_per_user_runtime_folder();
+    void a_lock_that_cannot_be_made_does_not_stop_the_program();
+    void a_second_instance_is_told_and_goes_no_further();
+};
+
+void TestSingleInstance::a_second_process_finds_the_program_running()
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("quillora.lock"));
+    {
+        Holder holder(lock);
+        QCOMPARE(holder.answer(), QStringLiteral("claimed"));
+        QCOMPARE(probe(lock), QStringLiteral("busy"));
+        QCOMPARE(probe(lock), QStringLiteral("busy"));
+        // This process counts as a second instance too.
+        SingleInstance here(lock);
+        QVERIFY(!here.claim());
+        holder.kill();
+        // The lock of the killed program is still on disk, and taken over.
+        QVERIFY(QFile::exists(lock));
+        QCOMPARE(probe(lock), QStringLiteral("claimed"));
+    }
+    {
+        Holder again(lock);
+        QCOMPARE(again.answer(), QStringLiteral("claimed"));
+        QCOMPARE(probe(lock), QStringLiteral("busy"));
+    }
+    // A program that ends normally leaves no lock behind.
+    QCOMPARE(probe(lock), QStringLiteral("claimed"));
+    QVERIFY(!QFile::exists(lock));
+}
+
+void TestSingleInstance::the_lock_is_per_user_runtime_folder()
+{
+    QTemporaryDir one;
+    QTemporaryDir two;
+    QProcessEnvironment env_one = QProcessEnvironment::systemEnvironment();
+    env_one.insert(QStringLiteral("XDG_RUNTIME_DIR"), one.path());
+    QProcessEnvironment env_two = env_one;
+    env_two.insert(QStringLiteral("XDG_RUNTIME_DIR"), two.path());
+
+    QProcess holder;
+    holder.setProcessEnvironment(env_one);
+    holder.start(QStringLiteral(INSTANCE_PROBE), {QStringLiteral("default"), QStringLiteral("hold")});
+    QVERIFY(holder.waitForReadyRead(10000));
+    QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("claimed"));
+    QVERIFY(QFile::exists(one.filePath(QStringLiteral("quillora.lock"))));
+    QCOMPARE(probe(QStringLiteral("default"), env_one), QStringLiteral("busy"));
+    QCOMPARE(probe(QStringLiteral("default"), env_two), QStringLiteral("claimed"));
+    ::kill(pid_t(holder.processId()), SIGKILL);
+    QVERIFY(holder.waitForFinished(10000));
+    QCOMPARE(probe(QStringLiteral("default"), env_one), QStringLiteral("claimed"));
+
+    // Without a runtime folder the lock lies in the temp folder.
+    QProcessEnvironment no_runtime = env_one;
+    no_runtime.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    no_runtime.insert(QStringLiteral("TMPDIR"), two.path());
+    QCOMPARE(probe(QStringLiteral("default"), no_runtime), QStringLiteral("claimed"));
+}
+
+void TestSingleInstance::a_lock_that_cannot_be_made_does_not_stop_the_program()
+{
+    QTemporaryDir dir;
+    SingleInstance instance(dir.filePath(QStringLiteral("no such folder/quillora.lock")));
+    QVERIFY(instance.claim());
+}
+
+void TestSingleInstance::a_second_instance_is_told_and_goes_no_further()
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("quillora.lock"));
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("QLA"), QStringLiteral("QLA"))
+        .setValue(QStringLiteral("Prefs/Sound"), QStringLiteral("0"));
+
+    QStringList told;
+    int menus = 0;
+    const StartupSteps steps{[&told](const QString &text) { told.append(text); },
+                             [&menus] { ++menus; }};
+    {
+        Holder holder(lock);
+        QCOMPARE(holder.answer(), QStringLiteral("claimed"));
+        reset_app_state();
+        anim_speed = {};
+        SingleInstance second(lock);
+        QVERIFY(!start_program(second, steps));
+        QCOMPARE(told, QStringList{"Quillora 2003 is already running."});
+        QCOMPARE(menus, 0);
+        QCOMPARE(sound_on, kTrue);                 // the preference was not read
+        QCOMPARE(anim_speed[0], qint16(0));        // nor the animation set up
+    }
+    told.clear();
+    SingleInstance first(lock);
+    QVERIFY(start_program(first, steps));
+    QCOMPARE(told, QStringList());
+    QCOMPARE(menus, 1);
+    QCOMPARE(sound_on, kFalse);
+    QCOMPARE(anim_speed, (std::array<qint16, 6>{80, 200, 200, 90, 50, 0}));
+    QCOMPARE(anim_icon, qint16(-1));
+    QCOMPARE(probe(lock), QStringLiteral("busy"));
+}
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "test_single_instance.moc"
