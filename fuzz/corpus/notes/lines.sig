@@ -1,0 +1,9 @@
+Hello
+World
+^~-^,./
+top
+
+bottom
+^~-^,./
+
+^~-^,./
