@@ -19,16 +19,6 @@ namespace {
 
 const QString kWrongPassword = QStringLiteral("Oops. Please try again.");
 
-PictureButton *make_click_area(QWidget *parent, const QString &object_name,
-                               const QString &name, const QRect &geometry)
-{
-    auto *area = new PictureButton(parent);
-    area->setObjectName(object_name);
-    area->setAccessibleName(name);
-    area->setGeometry(geometry);
-    return area;
-}
-
 } // namespace
 
 Form9::Form9(QWidget *parent) : QWidget(parent)

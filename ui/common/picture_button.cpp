@@ -52,3 +52,13 @@ void PictureButton::keyReleaseEvent(QKeyEvent *event)
 {
     event->ignore();
 }
+
+PictureButton *make_click_area(QWidget *parent, const QString &object_name,
+                               const QString &accessible_name, const QRect &geometry)
+{
+    auto *area = new PictureButton(parent);
+    area->setObjectName(object_name);
+    area->setAccessibleName(accessible_name);
+    area->setGeometry(geometry);
+    return area;
+}

@@ -31,3 +31,7 @@ private:
     QPixmap picture_;
     bool stretch_ = false;
 };
+
+// A picture button placed on `parent` with its object and accessible names.
+PictureButton *make_click_area(QWidget *parent, const QString &object_name,
+                               const QString &accessible_name, const QRect &geometry);

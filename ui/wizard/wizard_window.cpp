@@ -13,16 +13,6 @@ namespace {
 constexpr int kClientWidth = 475;  // 7125 twips
 constexpr int kClientHeight = 280; // 4200 twips
 
-PictureButton *make_arrow(QWidget *parent, const QString &object_name, const QString &name,
-                          const QRect &geometry)
-{
-    auto *arrow = new PictureButton(parent);
-    arrow->setObjectName(object_name);
-    arrow->setAccessibleName(name);
-    arrow->setGeometry(geometry);
-    return arrow;
-}
-
 } // namespace
 
 QFont heading_font()
@@ -43,9 +33,9 @@ WizardWindow::WizardWindow(const QString &object_name, Frame frame)
     background_->setObjectName(QStringLiteral("background"));
     background_->setGeometry(0, 0, kClientWidth, kClientHeight);
 
-    back_ = make_arrow(this, QStringLiteral("Image1"), QStringLiteral("Back"),
+    back_ = make_click_area(this, QStringLiteral("Image1"), QStringLiteral("Back"),
                        twips_rect(120, 3390, 585, 705));
-    next_ = make_arrow(this, QStringLiteral("Image2"), QStringLiteral("Next"),
+    next_ = make_click_area(this, QStringLiteral("Image2"), QStringLiteral("Next"),
                        twips_rect(6405, 3390, 585, 705));
     connect(back_, &PictureButton::clicked, this, &WizardWindow::Image1_Click);
     connect(next_, &PictureButton::clicked, this, &WizardWindow::Image2_Click);
