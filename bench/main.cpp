@@ -80,8 +80,7 @@ int main(int argc, char *argv[])
     int qt_argc = 1;
     QApplication app(qt_argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    install_font_substitutes();
-    QApplication::setFont(ms_sans_serif(8.25));
+    apply_application_conventions();
     set_sound_player(nullptr);
     count_messages();
 

@@ -11,8 +11,7 @@
 
 int run_quillora(QApplication &app)
 {
-    install_font_substitutes();
-    QApplication::setFont(ms_sans_serif(8.25));
+    apply_application_conventions();
 
     SoundEffectPlayer player;
     set_sound_player(&player);

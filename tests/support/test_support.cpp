@@ -82,6 +82,5 @@ SoundRecorder::~SoundRecorder()
 
 void init_ui_test_environment()
 {
-    install_font_substitutes();
-    QApplication::setFont(ms_sans_serif(8.25));
+    apply_application_conventions();
 }

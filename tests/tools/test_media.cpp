@@ -30,7 +30,7 @@ const Picture kPictures[] = {
     {"svb.jpg", 48, 48},       {"lbulb.jpg", 44, 57},      {"lock.jpg", 43, 54},
     {"lpeople.jpg", 142, 48},  {"sax.jpg", 128, 59},       {"pkeys.jpg", 77, 29},
     {"mic.jpg", 94, 49},       {"fdiv1.jpg", 226, 33},     {"fdiv2.jpg", 130, 30},
-    {"pbanner.jpg", 318, 35},  {"quillora.png", 256, 256},
+    {"pbanner.jpg", 318, 35},  {"quillora.png", 256, 256}, {"quillora_48.png", 48, 48},
 };
 
 struct Animation {
@@ -314,6 +314,11 @@ void TestMedia::appIconIsTransparentAroundTheArt()
         for (int x = 0; x < 256; ++x)
             opaque += qAlpha(icon.pixel(x, y)) > 128;
     QVERIFY2(opaque > 256 * 256 / 3, qPrintable(QString::number(opaque)));
+
+    // The window icon is the same art at title-bar size.
+    const QImage small = load(media(QStringLiteral("quillora_48.png"))).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(qAlpha(small.pixel(0, 0)), 0);
+    QVERIFY(meanAbsDiff(small, icon.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)) < 3);
 }
 
 void TestMedia::sounds_data()

@@ -234,6 +234,10 @@ void writeAppIcon(Output &out)
         p.restore();
     });
     savePng(out, icon, QStringLiteral("quillora.png"));
+    // The windows show the icon at title-bar size; decoding the big one took
+    // longer than building the whole main menu.
+    savePng(out, icon.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+            QStringLiteral("quillora_48.png"));
 }
 
 } // namespace mg

@@ -2,8 +2,9 @@
 
 #include "core/app_state.h"
 #include "ui/common/pictures.h"
+#include "ui/common/program_style.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QtMath>
@@ -18,10 +19,12 @@ QRect twips_rect(int left, int top, int width, int height)
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
-void install_font_substitutes()
+void apply_application_conventions()
 {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QApplication::setFont(ms_sans_serif(8.25));
+    QApplication::setStyle(new ProgramStyle);
 }
 
 QFont ms_sans_serif(qreal points, bool bold)
@@ -47,5 +50,7 @@ void center(QWidget *window)
 void apply_window_conventions(QWidget *window)
 {
     window->setWindowTitle(kAppTitle);
-    window->setWindowIcon(program_icon());
+    // The application keeps the icon for all its windows, so it is read once.
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(program_icon());
 }

@@ -12,7 +12,9 @@ QRect twips_rect(int left, int top, int width, int height);
 // "MS Sans Serif" at an exact point size (8.25, 9.75, 12, 13.5), drawn with
 // an installed sans serif of similar width.
 QFont ms_sans_serif(qreal points, bool bold = false);
-void install_font_substitutes();
+
+// What every window of the application shares: the fonts and the style.
+void apply_application_conventions();
 
 // Places the window in the middle of the whole screen, frame included.
 void center(QWidget *window);
