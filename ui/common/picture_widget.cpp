@@ -27,9 +27,13 @@ void PictureWidget::fit_to_picture()
 
 void PictureWidget::paintEvent(QPaintEvent *)
 {
-    if (picture_.isNull())
-        return;
     QPainter painter(this);
+    if (picture_.isNull()) {
+        // A backdrop paints all of itself, also when its picture is missing.
+        if (testAttribute(Qt::WA_OpaquePaintEvent))
+            painter.fillRect(rect(), palette().window());
+        return;
+    }
     if (stretch_) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), picture_);

@@ -3,20 +3,46 @@
 #include "core/app_folder.h"
 
 #include <QImageReader>
+#include <QThreadPool>
+
+#include <memory>
+
+namespace {
+
+// QPixmap::load keeps pictures in the global pixmap cache; reading through
+// QImageReader keeps every load a fresh read of the file.
+QImage read_image(const QString &path)
+{
+    QImageReader reader(path);
+    return reader.read();
+}
+
+QPixmap to_pixmap(QImage image)
+{
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image));
+}
+
+} // namespace
 
 QPixmap load_picture(const QString &file_name)
 {
-    // QPixmap::load keeps pictures in the global pixmap cache; reading through
-    // QImageReader keeps every load a fresh read of the file.
-    QImageReader reader(media_path(file_name));
-    const QImage image = reader.read();
-    if (image.isNull())
-        return {};
-    return QPixmap::fromImage(image);
+    return to_pixmap(read_image(media_path(file_name)));
+}
+
+PictureRead::PictureRead(const QString &file_name) : path_(media_path(file_name))
+{
+    auto promise = std::make_shared<std::promise<QImage>>();
+    image_ = promise->get_future();
+    QThreadPool::globalInstance()->start([promise, path = path_] { promise->set_value(read_image(path)); });
+}
+
+QPixmap PictureRead::take()
+{
+    return to_pixmap(image_.valid() ? image_.get() : read_image(path_));
 }
 
 QIcon program_icon()
 {
-    const QPixmap icon = load_picture(QStringLiteral("quillora.png"));
+    const QPixmap icon = load_picture(QStringLiteral("quillora_48.png"));
     return icon.isNull() ? QIcon() : QIcon(icon);
 }

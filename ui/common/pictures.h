@@ -4,9 +4,24 @@
 #include <QPixmap>
 #include <QString>
 
+#include <future>
+
 // Reads a picture of the media folder from its file at this moment (there is
 // no cache between windows). A missing or unreadable file gives a null pixmap
 // and no message.
 QPixmap load_picture(const QString &file_name);
+
+// A picture of the media folder read on a worker thread, so that a window can
+// build its controls while the picture is decoded. take() waits for it; a
+// second take() reads the file again.
+class PictureRead {
+public:
+    explicit PictureRead(const QString &file_name);
+    QPixmap take();
+
+private:
+    QString path_;
+    std::future<QImage> image_;
+};
 
 QIcon program_icon();

@@ -93,6 +93,8 @@ void Form1::build_controls()
     background_ = new PictureWidget(area);
     background_->setObjectName(QStringLiteral("background"));
     background_->setGeometry(area->rect());
+    // The backdrop covers the client area, so nothing is painted beneath it.
+    background_->setAttribute(Qt::WA_OpaquePaintEvent);
 
     const QFont slot_font = ms_sans_serif(9.75, true);
     for (int i = 0; i < kSlots; ++i) {
@@ -193,11 +195,12 @@ void Form1::Form_MouseMove()
 
 void Form1::loadimages()
 {
-    background_->set_picture(load_picture(QStringLiteral("mback.jpg")));
     for (int i = 0; i < kSlots; ++i)
         set_slot_look(i, false);
     Image2[0]->set_picture(load_picture(QStringLiteral("up.jpg")));
     Image2[1]->set_picture(load_picture(QStringLiteral("db.jpg")));
+    // Last, so the small pictures are read while the backdrop is decoded.
+    background_->set_picture(backdrop_.take());
 }
 
 // File1: the board files of the app folder, by name without regard to case.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/pictures.h"
+
 #include <QMainWindow>
 #include <QPixmap>
 #include <QStringList>
@@ -69,6 +71,8 @@ private:
     void show_sound_marks();
     void cutsnd();
 
+    // Decoded while the controls are built; the largest picture by far.
+    PictureRead backdrop_{QStringLiteral("mback.jpg")};
     PictureWidget *background_ = nullptr;
     std::array<ClickLabel *, kSlots> Label1{};
     std::array<PictureButton *, 2> Image2{};

@@ -72,6 +72,14 @@ private slots:
         // A changed file is read again: no cache.
         QVERIFY(QImage(5, 4, QImage::Format_RGB32).save(path, "JPG"));
         QCOMPARE(load_picture(QStringLiteral("pic.jpg")).size(), QSize(5, 4));
+
+        // Read on a worker thread: the same picture, and a second take reads
+        // the file as it is then.
+        PictureRead ahead(QStringLiteral("pic.jpg"));
+        QCOMPARE(ahead.take().size(), QSize(5, 4));
+        QVERIFY(QImage(3, 2, QImage::Format_RGB32).save(path, "JPG"));
+        QCOMPARE(ahead.take().size(), QSize(3, 2));
+        QVERIFY(PictureRead(QStringLiteral("missing.jpg")).take().isNull());
     }
 
     void picture_button_mouse_only()
