@@ -352,7 +352,7 @@ Figure startup_figure(const QString &folder)
         close_window(window);
         return ms;
     };
-    const Medians m = measure_pair(11, 2, start, bare);
+    const Medians m = measure_pair(51, 5, start, bare);
     if (!shown)
         return not_measured(figure, QStringLiteral("the main menu was not painted"));
     figure.value = m.a;
