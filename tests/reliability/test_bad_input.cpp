@@ -199,6 +199,14 @@ void TestBadInput::odd_titles_stay_in_the_app_folder_data()
     QTest::newRow("absolute") << QStringLiteral("/tmp/quillora-escape") << false;
     QTest::newRow("nul") << QStringLiteral("cut") + QChar(0) + QStringLiteral("here") << false;
     QTest::newRow("backslash") << QStringLiteral("..\\x") << true;
+    QString allowed = QStringLiteral(" )(.&'-,");
+    for (char16_t c = u'0'; c <= u'9'; ++c)
+        allowed += QChar(c);
+    for (char16_t c = u'A'; c <= u'Z'; ++c) {
+        allowed += QChar(c);
+        allowed += QChar(char16_t(c + 32)); // its small letter
+    }
+    QTest::newRow("every character a title may hold") << allowed << true;
 }
 
 void TestBadInput::odd_titles_stay_in_the_app_folder()
