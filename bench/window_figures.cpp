@@ -5,9 +5,9 @@
 #include "core/board_file.h"
 #include "core/signature_store.h"
 #include "core/single_instance.h"
-#include "core/startup.h"
 #include "ui/board/board_window.h"
 #include "ui/board/export_window.h"
+#include "ui/app.h"
 #include "ui/common/message_box.h"
 #include "ui/mainmenu/main_menu.h"
 
@@ -331,8 +331,9 @@ Figure startup_figure(const QString &folder)
         QElapsedTimer timer;
         timer.start();
         SingleInstance instance;
-        const StartupSteps steps{[](const QString &) {}, [&] { menu = Form1::open(); }};
-        shown = start_program(instance, steps) && wait_painted(watcher, menu) && shown;
+        if (start_quillora(instance, [](const QString &) {}))
+            menu = qobject_cast<Form1 *>(top_level(QStringLiteral("Form1")));
+        shown = menu && wait_painted(watcher, menu) && shown;
         const double ms = elapsed_ms(timer);
         if (first_start < 0)
             first_start = ms;

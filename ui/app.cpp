@@ -9,6 +9,15 @@
 
 #include <QApplication>
 
+bool start_quillora(SingleInstance &instance, const std::function<void(const QString &)> &tell_already_running)
+{
+    // The main menu's backdrop is decoded while the lock and the preference
+    // are read.
+    PictureRead backdrop(Form1::kBackdrop);
+    const StartupSteps steps{tell_already_running, [&backdrop] { Form1::open(std::move(backdrop)); }};
+    return start_program(instance, steps);
+}
+
 int run_quillora(QApplication &app)
 {
     apply_application_conventions();
@@ -17,11 +26,10 @@ int run_quillora(QApplication &app)
     set_sound_player(&player);
 
     SingleInstance instance;
-    const StartupSteps steps{
-        [](const QString &text) { show_message(nullptr, MessageIcon::Exclamation, text); },
-        [] { Form1::open(); },
-    };
-    const int code = start_program(instance, steps) ? app.exec() : 0;
+    const bool running = start_quillora(instance, [](const QString &text) {
+        show_message(nullptr, MessageIcon::Exclamation, text);
+    });
+    const int code = running ? app.exec() : 0;
     set_sound_player(nullptr);
     return code;
 }

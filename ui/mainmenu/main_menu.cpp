@@ -59,7 +59,7 @@ const QString kBoardExtension = QStringLiteral(".qla");
 
 } // namespace
 
-Form1::Form1(QWidget *parent) : QMainWindow(parent)
+Form1::Form1(PictureRead backdrop) : backdrop_(std::move(backdrop))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form1"));
@@ -73,7 +73,12 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 
 Form1 *Form1::open()
 {
-    auto *window = new Form1;
+    return open(PictureRead(kBackdrop));
+}
+
+Form1 *Form1::open(PictureRead backdrop)
+{
+    auto *window = new Form1(std::move(backdrop));
     window->show();
     window->Form_Load();
     return window;

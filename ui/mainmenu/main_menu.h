@@ -22,8 +22,12 @@ public:
     static constexpr int kActions = 5;
     static constexpr int kFrames = 10;
 
-    // Creates a fresh main menu and shows it.
+    static inline const QString kBackdrop = QStringLiteral("mback.jpg");
+
+    // Creates a fresh main menu and shows it, with its backdrop read already
+    // begun or begun now.
     static Form1 *open();
+    static Form1 *open(PictureRead backdrop);
 
     // Ends the program at once.
     void getout();
@@ -33,7 +37,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit Form1(QWidget *parent = nullptr);
+    explicit Form1(PictureRead backdrop);
 
     void build_controls();
     void build_menus();
@@ -72,7 +76,7 @@ private:
     void cutsnd();
 
     // Decoded while the controls are built; the largest picture by far.
-    PictureRead backdrop_{QStringLiteral("mback.jpg")};
+    PictureRead backdrop_;
     PictureWidget *background_ = nullptr;
     std::array<ClickLabel *, kSlots> Label1{};
     std::array<PictureButton *, 2> Image2{};
