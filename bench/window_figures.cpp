@@ -82,6 +82,24 @@ QWidget *top_level(const QString &object_name)
     return nullptr;
 }
 
+// Closes what the figures before left open; a board closed returns to a new
+// main menu, so this goes round until nothing is left.
+void close_all_windows()
+{
+    for (int round = 0; round < 5; ++round) {
+        bool any = false;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible()) {
+                widget->close();
+                any = true;
+            }
+        }
+        flush_deletes();
+        if (!any)
+            return;
+    }
+}
+
 QTextDocument *document_of(QWidget *box)
 {
     if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
@@ -319,6 +337,7 @@ Figure startup_figure(const QString &folder)
 {
     Figure figure{QStringLiteral("startup_to_main_menu"), QStringLiteral("ms")};
     figure.max_ratio = 1.5;
+    close_all_windows();
     set_app_folder(folder);
     PaintWatcher watcher;
     bool shown = true;
