@@ -11,6 +11,9 @@
 #include "ui/common/message_box.h"
 #include "ui/mainmenu/main_menu.h"
 
+// close_all_windows(), shared with the window tests.
+#include "tests/ui/mainmenu/menu_test_helpers.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -80,24 +83,6 @@ QWidget *top_level(const QString &object_name)
             return widget;
     }
     return nullptr;
-}
-
-// Closes what the figures before left open; a board closed returns to a new
-// main menu, so this goes round until nothing is left.
-void close_all_windows()
-{
-    for (int round = 0; round < 5; ++round) {
-        bool any = false;
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible()) {
-                widget->close();
-                any = true;
-            }
-        }
-        flush_deletes();
-        if (!any)
-            return;
-    }
 }
 
 QTextDocument *document_of(QWidget *box)
