@@ -2,10 +2,12 @@
 
 #include "core/app_folder.h"
 
+#include <QElapsedTimer>
 #include <QImageReader>
 #include <QThreadPool>
 
-#include <memory>
+#include <atomic>
+#include <utility>
 
 namespace {
 
@@ -22,6 +24,23 @@ QPixmap to_pixmap(QImage image)
     return image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image));
 }
 
+// A backdrop is decoded in about a millisecond, and a thread put to sleep for
+// the rest of that can take a tenth of a millisecond more to be woken. So the
+// wait spins for a few milliseconds before it sleeps.
+constexpr qint64 kSpinNs = 3'000'000;
+
+void wait_until_set(const std::atomic<bool> &flag)
+{
+    QElapsedTimer spin;
+    spin.start();
+    while (!flag.load(std::memory_order_acquire)) {
+        if (spin.nsecsElapsed() > kSpinNs) {
+            flag.wait(false, std::memory_order_acquire);
+            return;
+        }
+    }
+}
+
 } // namespace
 
 QPixmap load_picture(const QString &file_name)
@@ -29,16 +48,28 @@ QPixmap load_picture(const QString &file_name)
     return to_pixmap(read_image(media_path(file_name)));
 }
 
-PictureRead::PictureRead(const QString &file_name) : path_(media_path(file_name))
+struct PictureRead::Decoded {
+    QImage image;
+    std::atomic<bool> ready{false};
+};
+
+PictureRead::PictureRead(const QString &file_name)
+    : path_(media_path(file_name)), decoded_(std::make_shared<Decoded>())
 {
-    auto promise = std::make_shared<std::promise<QImage>>();
-    image_ = promise->get_future();
-    QThreadPool::globalInstance()->start([promise, path = path_] { promise->set_value(read_image(path)); });
+    QThreadPool::globalInstance()->start([decoded = decoded_, path = path_] {
+        decoded->image = read_image(path);
+        decoded->ready.store(true, std::memory_order_release);
+        decoded->ready.notify_one();
+    });
 }
 
 QPixmap PictureRead::take()
 {
-    return to_pixmap(image_.valid() ? image_.get() : read_image(path_));
+    if (!decoded_)
+        return to_pixmap(read_image(path_));
+    const std::shared_ptr<Decoded> decoded = std::exchange(decoded_, nullptr);
+    wait_until_set(decoded->ready);
+    return to_pixmap(std::move(decoded->image));
 }
 
 QIcon program_icon()

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include <future>
+#include <memory>
 
 // Reads a picture of the media folder from its file at this moment (there is
 // no cache between windows). A missing or unreadable file gives a null pixmap
@@ -20,8 +20,9 @@ public:
     QPixmap take();
 
 private:
+    struct Decoded;
     QString path_;
-    std::future<QImage> image_;
+    std::shared_ptr<Decoded> decoded_;
 };
 
 QIcon program_icon();

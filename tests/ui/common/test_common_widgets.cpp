@@ -5,11 +5,14 @@
 #include "ui/common/window_conventions.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
+#include <QThreadPool>
 
 class CommonWidgetsTest : public QObject {
     Q_OBJECT
@@ -80,6 +83,20 @@ private slots:
         QVERIFY(QImage(3, 2, QImage::Format_RGB32).save(path, "JPG"));
         QCOMPARE(ahead.take().size(), QSize(3, 2));
         QVERIFY(PictureRead(QStringLiteral("missing.jpg")).take().isNull());
+
+        // A read queued behind busy workers outlasts the short spin of take(),
+        // which then sleeps until the picture is there.
+        QThreadPool *pool = QThreadPool::globalInstance();
+        for (int i = 0; i < pool->maxThreadCount(); ++i)
+            pool->start([] { QThread::msleep(40); });
+        QElapsedTimer waited;
+        waited.start();
+        PictureRead queued(QStringLiteral("pic.jpg"));
+        QCOMPARE(queued.take().size(), QSize(3, 2));
+        QVERIFY(waited.elapsed() >= 30);
+        // A read nobody takes finishes on its own.
+        { PictureRead dropped(QStringLiteral("pic.jpg")); }
+        pool->waitForDone();
     }
 
     void picture_button_mouse_only()
