@@ -24,20 +24,22 @@ QPixmap to_pixmap(QImage image)
     return image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image));
 }
 
+// What became of a picture handed to a worker.
+enum class ReadState { Queued, Decoding, Done, TakenBack };
+
 // A backdrop is decoded in about a millisecond, and a thread put to sleep for
 // the rest of that can take a tenth of a millisecond more to be woken. So the
 // wait spins for a few milliseconds before it sleeps.
 constexpr qint64 kSpinNs = 3'000'000;
 
-void wait_until_set(const std::atomic<bool> &flag)
+void wait_until_done(const std::atomic<ReadState> &state)
 {
     QElapsedTimer spin;
     spin.start();
-    while (!flag.load(std::memory_order_acquire)) {
-        if (spin.nsecsElapsed() > kSpinNs) {
-            flag.wait(false, std::memory_order_acquire);
-            return;
-        }
+    for (ReadState now = state.load(std::memory_order_acquire); now != ReadState::Done;
+         now = state.load(std::memory_order_acquire)) {
+        if (spin.nsecsElapsed() > kSpinNs)
+            state.wait(now, std::memory_order_acquire);
     }
 }
 
@@ -50,25 +52,31 @@ QPixmap load_picture(const QString &file_name)
 
 struct PictureRead::Decoded {
     QImage image;
-    std::atomic<bool> ready{false};
+    std::atomic<ReadState> state{ReadState::Queued};
 };
 
 PictureRead::PictureRead(const QString &file_name)
     : path_(media_path(file_name)), decoded_(std::make_shared<Decoded>())
 {
     QThreadPool::globalInstance()->start([decoded = decoded_, path = path_] {
+        ReadState queued = ReadState::Queued;
+        if (!decoded->state.compare_exchange_strong(queued, ReadState::Decoding))
+            return;
         decoded->image = read_image(path);
-        decoded->ready.store(true, std::memory_order_release);
-        decoded->ready.notify_one();
+        decoded->state.store(ReadState::Done, std::memory_order_release);
+        decoded->state.notify_one();
     });
 }
 
+// A read that no worker has begun yet is taken back and done here, rather
+// than waited for while a worker is found or woken.
 QPixmap PictureRead::take()
 {
-    if (!decoded_)
-        return to_pixmap(read_image(path_));
     const std::shared_ptr<Decoded> decoded = std::exchange(decoded_, nullptr);
-    wait_until_set(decoded->ready);
+    ReadState queued = ReadState::Queued;
+    if (!decoded || decoded->state.compare_exchange_strong(queued, ReadState::TakenBack))
+        return to_pixmap(read_image(path_));
+    wait_until_done(decoded->state);
     return to_pixmap(std::move(decoded->image));
 }
 

@@ -84,16 +84,24 @@ private slots:
         QCOMPARE(ahead.take().size(), QSize(3, 2));
         QVERIFY(PictureRead(QStringLiteral("missing.jpg")).take().isNull());
 
-        // A read queued behind busy workers outlasts the short spin of take(),
-        // which then sleeps until the picture is there.
+        // A read that no worker has begun when the picture is wanted is done
+        // at once by the caller, not after the busy workers.
         QThreadPool *pool = QThreadPool::globalInstance();
         for (int i = 0; i < pool->maxThreadCount(); ++i)
-            pool->start([] { QThread::msleep(40); });
+            pool->start([] { QThread::msleep(300); });
         QElapsedTimer waited;
         waited.start();
         PictureRead queued(QStringLiteral("pic.jpg"));
         QCOMPARE(queued.take().size(), QSize(3, 2));
-        QVERIFY(waited.elapsed() >= 30);
+        QVERIFY2(waited.elapsed() < 200, "the read waited for the busy workers");
+        pool->waitForDone();
+
+        // A decode that outlasts the short spin of take(): take() then sleeps
+        // until the picture is there.
+        QVERIFY(QImage(4000, 3000, QImage::Format_RGB32).save(path, "JPG"));
+        PictureRead big(QStringLiteral("pic.jpg"));
+        QThread::msleep(20); // time for a worker to begin
+        QCOMPARE(big.take().size(), QSize(4000, 3000));
         // A read nobody takes finishes on its own.
         { PictureRead dropped(QStringLiteral("pic.jpg")); }
         pool->waitForDone();
