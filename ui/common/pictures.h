@@ -12,8 +12,9 @@
 QPixmap load_picture(const QString &file_name);
 
 // A picture of the media folder read on a worker thread, so that a window can
-// build its controls while the picture is decoded. take() waits for it; a
-// second take() reads the file again.
+// build its controls while the picture is decoded. take() waits for it, or
+// reads the file itself when no worker has begun; a second take() reads the
+// file again.
 class PictureRead {
 public:
     explicit PictureRead(const QString &file_name);
