@@ -1,6 +1,11 @@
 #include "common.h"
 
+#include "jpeg_restarts.h"
+
+#include <QBuffer>
+
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QHash>
 #include <QImageWriter>
@@ -92,13 +97,43 @@ void Output::fail(const QString &what)
     ok = false;
 }
 
-void saveJpeg(Output &out, const QImage &img, const QString &name)
+namespace {
+
+bool writeJpeg(Output &out, const QImage &img, QIODevice *device, const QString &name)
 {
-    QImageWriter writer(out.mediaDir + QLatin1Char('/') + name, "jpeg");
+    QImageWriter writer(device, "jpeg");
     writer.setQuality(90);
     writer.setOptimizedWrite(true);
-    if (!writer.write(img.convertToFormat(QImage::Format_RGB32)))
-        out.fail(name + QStringLiteral(": ") + writer.errorString());
+    if (writer.write(img.convertToFormat(QImage::Format_RGB32)))
+        return true;
+    out.fail(name + QStringLiteral(": ") + writer.errorString());
+    return false;
+}
+
+} // namespace
+
+void saveJpeg(Output &out, const QImage &img, const QString &name)
+{
+    QFile file(out.mediaDir + QLatin1Char('/') + name);
+    if (!file.open(QIODevice::WriteOnly))
+        out.fail(name + QStringLiteral(": ") + file.errorString());
+    else
+        writeJpeg(out, img, &file, name);
+}
+
+void saveBandedJpeg(Output &out, const QImage &img, const QString &name, int rowsOfBlocks)
+{
+    QBuffer plain;
+    plain.open(QIODevice::WriteOnly);
+    if (!writeJpeg(out, img, &plain, name))
+        return;
+    QString error;
+    const QByteArray banded = withRestartMarkers(plain.data(), rowsOfBlocks, error);
+    QFile file(out.mediaDir + QLatin1Char('/') + name);
+    if (banded.isEmpty())
+        out.fail(name + QStringLiteral(": ") + error);
+    else if (!file.open(QIODevice::WriteOnly) || file.write(banded) != banded.size())
+        out.fail(name + QStringLiteral(": ") + file.errorString());
 }
 
 void savePng(Output &out, const QImage &img, const QString &name)

@@ -210,7 +210,9 @@ void writeMenu(Output &out)
         }
     }
     menuPainter.end();
-    saveJpeg(out, menu, QStringLiteral("mback.jpg"));
+    // The backdrop is the first thing the program shows, and is decoded in
+    // bands of three rows of blocks.
+    saveBandedJpeg(out, menu, QStringLiteral("mback.jpg"), 3);
 }
 
 void writeAppIcon(Output &out)
