@@ -1,12 +1,15 @@
 #include "ui/common/pictures.h"
 
 #include "core/app_folder.h"
+#include "ui/common/jpeg_bands.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImageReader>
 #include <QThreadPool>
 
 #include <atomic>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -24,23 +27,33 @@ QPixmap to_pixmap(QImage image)
     return image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image));
 }
 
-// What became of a picture handed to a worker.
-enum class ReadState { Queued, Decoding, Done, TakenBack };
+// How far a picture read has come. The thread that reads a file stored in
+// bands shares the bands out, so the thread waiting for the picture can
+// decode those still left.
+enum class ReadState { Queued, Reading, Banded, Done };
 
 // A backdrop is decoded in about a millisecond, and a thread put to sleep for
-// the rest of that can take a tenth of a millisecond more to be woken. So the
+// the rest of that can take a tenth of a millisecond more to be woken. So a
 // wait spins for a few milliseconds before it sleeps.
 constexpr qint64 kSpinNs = 3'000'000;
 
-void wait_until_done(const std::atomic<ReadState> &state)
+// Waits while the state is `busy`, and gives the state it then has.
+ReadState wait_while(const std::atomic<ReadState> &state, ReadState busy)
 {
     QElapsedTimer spin;
     spin.start();
-    for (ReadState now = state.load(std::memory_order_acquire); now != ReadState::Done;
-         now = state.load(std::memory_order_acquire)) {
+    ReadState now = state.load(std::memory_order_acquire);
+    for (; now == busy; now = state.load(std::memory_order_acquire)) {
         if (spin.nsecsElapsed() > kSpinNs)
-            state.wait(now, std::memory_order_acquire);
+            state.wait(busy, std::memory_order_acquire);
     }
+    return now;
+}
+
+QByteArray read_file(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -51,32 +64,85 @@ QPixmap load_picture(const QString &file_name)
 }
 
 struct PictureRead::Decoded {
-    QImage image;
     std::atomic<ReadState> state{ReadState::Queued};
+    QImage image;
+    // Set before the state becomes Banded.
+    std::optional<JpegBands> bands;
+    uchar *bits = nullptr;
+    std::atomic<int> next_band{0};
+    std::atomic<int> bands_done{0};
+    std::atomic<bool> failed{false};
+
+    // True for the one thread that is to read the file.
+    bool claim()
+    {
+        ReadState queued = ReadState::Queued;
+        return state.compare_exchange_strong(queued, ReadState::Reading);
+    }
+    void read(const QString &path);
+    void decode_bands();
+    void become(ReadState now);
 };
+
+void PictureRead::Decoded::read(const QString &path)
+{
+    bands = JpegBands::split(read_file(path));
+    if (bands)
+        image = QImage(bands->size(), QImage::Format_RGB32);
+    if (!bands || image.isNull()) {
+        image = read_image(path);
+        become(ReadState::Done);
+        return;
+    }
+    bits = image.bits();
+    become(ReadState::Banded);
+    decode_bands();
+}
+
+// Called by each thread that helps; whichever decodes the last band says so.
+void PictureRead::Decoded::decode_bands()
+{
+    const int count = bands->count();
+    for (int band = next_band.fetch_add(1); band < count; band = next_band.fetch_add(1)) {
+        if (!bands->decode(band, bits, image.bytesPerLine()))
+            failed.store(true, std::memory_order_relaxed);
+        if (bands_done.fetch_add(1, std::memory_order_acq_rel) + 1 == count)
+            become(ReadState::Done);
+    }
+}
+
+void PictureRead::Decoded::become(ReadState now)
+{
+    state.store(now, std::memory_order_release);
+    state.notify_one();
+}
 
 PictureRead::PictureRead(const QString &file_name)
     : path_(media_path(file_name)), decoded_(std::make_shared<Decoded>())
 {
     QThreadPool::globalInstance()->start([decoded = decoded_, path = path_] {
-        ReadState queued = ReadState::Queued;
-        if (!decoded->state.compare_exchange_strong(queued, ReadState::Decoding))
-            return;
-        decoded->image = read_image(path);
-        decoded->state.store(ReadState::Done, std::memory_order_release);
-        decoded->state.notify_one();
+        if (decoded->claim())
+            decoded->read(path);
     });
 }
 
-// A read that no worker has begun yet is taken back and done here, rather
-// than waited for while a worker is found or woken.
+// A read that no worker has begun yet is done here, rather than waited for
+// while a worker is found or woken; one a worker has begun is helped with.
 QPixmap PictureRead::take()
 {
-    const std::shared_ptr<Decoded> decoded = std::exchange(decoded_, nullptr);
-    ReadState queued = ReadState::Queued;
-    if (!decoded || decoded->state.compare_exchange_strong(queued, ReadState::TakenBack))
+    std::shared_ptr<Decoded> decoded = std::exchange(decoded_, nullptr);
+    if (!decoded)
+        decoded = std::make_shared<Decoded>();
+    if (decoded->claim()) {
+        decoded->read(path_);
+    } else if (wait_while(decoded->state, ReadState::Reading) == ReadState::Banded) {
+        decoded->decode_bands();
+        wait_while(decoded->state, ReadState::Banded);
+    }
+    // A band that did not decode leaves the picture to an ordinary read,
+    // which makes of a damaged file what any other window would.
+    if (decoded->failed.load(std::memory_order_relaxed))
         return to_pixmap(read_image(path_));
-    wait_until_done(decoded->state);
     return to_pixmap(std::move(decoded->image));
 }
 

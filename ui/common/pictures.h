@@ -12,9 +12,10 @@
 QPixmap load_picture(const QString &file_name);
 
 // A picture of the media folder read on a worker thread, so that a window can
-// build its controls while the picture is decoded. take() waits for it, or
-// reads the file itself when no worker has begun; a second take() reads the
-// file again.
+// build its controls while the picture is decoded. take() reads the file
+// itself when no worker has begun, or else helps with the bands of a picture
+// stored in bands and waits for the rest. A second take() reads the file
+// again. A picture stored in bands is always decoded band by band.
 class PictureRead {
 public:
     explicit PictureRead(const QString &file_name);

@@ -1,11 +1,16 @@
 #include "tests/support/test_support.h"
 #include "ui/common/jpeg_bands.h"
+#include "ui/common/pictures.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QLoggingCategory>
 #include <QTest>
+#include <QThread>
 
 #include <atomic>
 #include <thread>
@@ -169,6 +174,49 @@ private slots:
         };
         for (const auto &[what, bytes] : refused)
             QVERIFY2(!JpegBands::split(bytes), what);
+    }
+
+    void picture_read_gives_the_banded_picture_however_it_is_read()
+    {
+        TempAppFolder folder;
+        bool all_decoded = false;
+        const QImage expected = decode_in_order(*JpegBands::split(backdrop_file()), &all_decoded);
+        QVERIFY(all_decoded);
+
+        // Taken at once (read by the caller alone), after the worker has
+        // finished alone, and at times between, when the two share the bands.
+        for (qint64 wait_us : {0, 100, 200, 300, 400, 500, 600, 800, 1000, 1500, 30000}) {
+            PictureRead read(QStringLiteral("mback.jpg"));
+            QElapsedTimer timer;
+            timer.start();
+            while (timer.nsecsElapsed() < wait_us * 1000) {
+            }
+            QVERIFY2(read.take().toImage().convertToFormat(QImage::Format_RGB32) == expected,
+                     qPrintable(QStringLiteral("taken after %1 us").arg(wait_us)));
+        }
+        PictureRead later(QStringLiteral("mback.jpg"));
+        QCOMPARE(later.take().toImage().convertToFormat(QImage::Format_RGB32), expected);
+        // Taken again: read again by the caller alone.
+        QCOMPARE(later.take().toImage().convertToFormat(QImage::Format_RGB32), expected);
+    }
+
+    void picture_read_of_bands_that_do_not_decode_gives_what_a_plain_read_gives()
+    {
+        TempAppFolder folder(false);
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("media")));
+        // Without its quantisation tables the file still splits into bands,
+        // but no band decodes, and neither does the whole file.
+        const QByteArray tableless = without_segments(backdrop_file(), 0xDB);
+        QVERIFY(JpegBands::split(tableless));
+        folder.write(QStringLiteral("media/pic.jpg"), tableless);
+        // Qt reports libjpeg's complaint about the file as a warning.
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg=false"));
+        QVERIFY(load_picture(QStringLiteral("pic.jpg")).isNull());
+        QVERIFY(PictureRead(QStringLiteral("pic.jpg")).take().isNull());
+        PictureRead later(QStringLiteral("pic.jpg"));
+        QThread::msleep(30);
+        QVERIFY(later.take().isNull());
+        QLoggingCategory::setFilterRules(QString());
     }
 };
 
