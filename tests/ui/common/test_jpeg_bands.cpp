@@ -179,8 +179,10 @@ private slots:
     void picture_read_gives_the_banded_picture_however_it_is_read()
     {
         TempAppFolder folder;
+        const std::optional<JpegBands> bands = JpegBands::split(backdrop_file());
+        QVERIFY(bands);
         bool all_decoded = false;
-        const QImage expected = decode_in_order(*JpegBands::split(backdrop_file()), &all_decoded);
+        const QImage expected = decode_in_order(*bands, &all_decoded);
         QVERIFY(all_decoded);
 
         // Taken at once (read by the caller alone), after the worker has
