@@ -3,7 +3,6 @@
 #include "jpeg_restarts.h"
 
 #include <QBuffer>
-
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImageIOHandler>
 #include <QImageReader>
 #include <QThreadPool>
 
@@ -87,9 +88,9 @@ struct PictureRead::Decoded {
 void PictureRead::Decoded::read(const QString &path)
 {
     bands = JpegBands::split(read_file(path));
-    if (bands)
-        image = QImage(bands->size(), QImage::Format_RGB32);
-    if (!bands || image.isNull()) {
+    // The picture is made as a reader makes it, within the readers' limit on
+    // the size of a picture.
+    if (!bands || !QImageIOHandler::allocateImage(bands->size(), QImage::Format_RGB32, &image)) {
         image = read_image(path);
         become(ReadState::Done);
         return;
