@@ -98,41 +98,47 @@ void Output::fail(const QString &what)
 
 namespace {
 
-bool writeJpeg(Output &out, const QImage &img, QIODevice *device, const QString &name)
+// The picture as a JPEG file's bytes; empty, with the failure noted, when Qt
+// cannot write it.
+QByteArray encodeJpeg(Output &out, const QImage &img, const QString &name)
 {
-    QImageWriter writer(device, "jpeg");
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(90);
     writer.setOptimizedWrite(true);
-    if (writer.write(img.convertToFormat(QImage::Format_RGB32)))
-        return true;
-    out.fail(name + QStringLiteral(": ") + writer.errorString());
-    return false;
+    if (!writer.write(img.convertToFormat(QImage::Format_RGB32)))
+        out.fail(name + QStringLiteral(": ") + writer.errorString());
+    return buffer.data();
+}
+
+void writeMedia(Output &out, const QString &name, const QByteArray &bytes)
+{
+    QFile file(out.mediaDir + QLatin1Char('/') + name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        out.fail(name + QStringLiteral(": ") + file.errorString());
 }
 
 } // namespace
 
 void saveJpeg(Output &out, const QImage &img, const QString &name)
 {
-    QFile file(out.mediaDir + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::WriteOnly))
-        out.fail(name + QStringLiteral(": ") + file.errorString());
-    else
-        writeJpeg(out, img, &file, name);
+    const QByteArray jpeg = encodeJpeg(out, img, name);
+    if (!jpeg.isEmpty())
+        writeMedia(out, name, jpeg);
 }
 
 void saveBandedJpeg(Output &out, const QImage &img, const QString &name, int rowsOfBlocks)
 {
-    QBuffer plain;
-    plain.open(QIODevice::WriteOnly);
-    if (!writeJpeg(out, img, &plain, name))
+    const QByteArray jpeg = encodeJpeg(out, img, name);
+    if (jpeg.isEmpty())
         return;
     QString error;
-    const QByteArray banded = withRestartMarkers(plain.data(), rowsOfBlocks, error);
-    QFile file(out.mediaDir + QLatin1Char('/') + name);
+    const QByteArray banded = withRestartMarkers(jpeg, rowsOfBlocks, error);
     if (banded.isEmpty())
         out.fail(name + QStringLiteral(": ") + error);
-    else if (!file.open(QIODevice::WriteOnly) || file.write(banded) != banded.size())
-        out.fail(name + QStringLiteral(": ") + file.errorString());
+    else
+        writeMedia(out, name, banded);
 }
 
 void savePng(Output &out, const QImage &img, const QString &name)

@@ -67,7 +67,8 @@ QPixmap load_picture(const QString &file_name)
 struct PictureRead::Decoded {
     std::atomic<ReadState> state{ReadState::Queued};
     QImage image;
-    // Set before the state becomes Banded.
+    // Set before the state becomes Banded. The pixels' address is taken
+    // once, as QImage::bits() may not be called by two threads at once.
     std::optional<JpegBands> bands;
     uchar *bits = nullptr;
     std::atomic<int> next_band{0};
