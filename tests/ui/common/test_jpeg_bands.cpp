@@ -32,6 +32,11 @@ QByteArray plain_jpeg(const QImage &image)
     return buffer.data();
 }
 
+qsizetype segment_length(const QByteArray &jpeg, qsizetype at)
+{
+    return 2 + (uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]));
+}
+
 // Where the first header segment with `marker` starts (its 0xFF), or -1.
 qsizetype segment_at(const QByteArray &jpeg, uchar marker)
 {
@@ -41,14 +46,9 @@ qsizetype segment_at(const QByteArray &jpeg, uchar marker)
             return at;
         if (uchar(jpeg[at + 1]) == 0xDA)
             break;
-        at += 2 + (uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]));
+        at += segment_length(jpeg, at);
     }
     return -1;
-}
-
-qsizetype segment_length(const QByteArray &jpeg, qsizetype at)
-{
-    return 2 + (uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]));
 }
 
 QByteArray without_segments(QByteArray jpeg, uchar marker)
