@@ -17,7 +17,7 @@ ensure_packages() {
 }
 
 # What building and running the program needs.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgl-dev libjpeg-dev
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgl-dev
                 qt6-qpa-plugins fonts-dejavu-core fonts-liberation)
 # What the tests need besides: real windows under Xvfb, the accessibility bus,
 # the clipboard, pictures, fuzzing and sanitizers.

@@ -11,10 +11,7 @@
 
 bool start_quillora(SingleInstance &instance, const std::function<void(const QString &)> &tell_already_running)
 {
-    // The main menu's backdrop is decoded while the lock and the preference
-    // are read.
-    PictureRead backdrop(Form1::kBackdrop);
-    const StartupSteps steps{tell_already_running, [&backdrop] { Form1::open(std::move(backdrop)); }};
+    const StartupSteps steps{tell_already_running, [] { Form1::open(); }};
     return start_program(instance, steps);
 }
 

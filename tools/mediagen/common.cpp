@@ -1,10 +1,6 @@
 #include "common.h"
 
-#include "jpeg_restarts.h"
-
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFontDatabase>
 #include <QHash>
 #include <QImageWriter>
@@ -96,49 +92,13 @@ void Output::fail(const QString &what)
     ok = false;
 }
 
-namespace {
-
-// The picture as a JPEG file's bytes; empty, with the failure noted, when Qt
-// cannot write it.
-QByteArray encodeJpeg(Output &out, const QImage &img, const QString &name)
+void saveJpeg(Output &out, const QImage &img, const QString &name)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
+    QImageWriter writer(out.mediaDir + QLatin1Char('/') + name, "jpeg");
     writer.setQuality(90);
     writer.setOptimizedWrite(true);
     if (!writer.write(img.convertToFormat(QImage::Format_RGB32)))
         out.fail(name + QStringLiteral(": ") + writer.errorString());
-    return buffer.data();
-}
-
-void writeMedia(Output &out, const QString &name, const QByteArray &bytes)
-{
-    QFile file(out.mediaDir + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        out.fail(name + QStringLiteral(": ") + file.errorString());
-}
-
-} // namespace
-
-void saveJpeg(Output &out, const QImage &img, const QString &name)
-{
-    const QByteArray jpeg = encodeJpeg(out, img, name);
-    if (!jpeg.isEmpty())
-        writeMedia(out, name, jpeg);
-}
-
-void saveBandedJpeg(Output &out, const QImage &img, const QString &name, int rowsOfBlocks)
-{
-    const QByteArray jpeg = encodeJpeg(out, img, name);
-    if (jpeg.isEmpty())
-        return;
-    QString error;
-    const QByteArray banded = withRestartMarkers(jpeg, rowsOfBlocks, error);
-    if (banded.isEmpty())
-        out.fail(name + QStringLiteral(": ") + error);
-    else
-        writeMedia(out, name, banded);
 }
 
 void savePng(Output &out, const QImage &img, const QString &name)

@@ -44,9 +44,6 @@ struct Output {
 };
 
 void saveJpeg(Output &out, const QImage &img, const QString &name);
-// As saveJpeg(), with a restart marker after every `rowsOfBlocks` rows of
-// blocks, so the program can decode the picture's bands on several threads.
-void saveBandedJpeg(Output &out, const QImage &img, const QString &name, int rowsOfBlocks);
 void savePng(Output &out, const QImage &img, const QString &name);
 
 using DrawFn = std::function<void(QPainter &)>;

@@ -210,9 +210,7 @@ void writeMenu(Output &out)
         }
     }
     menuPainter.end();
-    // The backdrop is the first thing the program shows, and is decoded in
-    // bands of three rows of blocks.
-    saveBandedJpeg(out, menu, QStringLiteral("mback.jpg"), 3);
+    saveJpeg(out, menu, QStringLiteral("mback.jpg"));
 }
 
 void writeAppIcon(Output &out)

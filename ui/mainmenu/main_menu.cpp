@@ -59,7 +59,7 @@ const QString kBoardExtension = QStringLiteral(".qla");
 
 } // namespace
 
-Form1::Form1(PictureRead backdrop) : backdrop_(std::move(backdrop))
+Form1::Form1()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form1"));
@@ -73,12 +73,7 @@ Form1::Form1(PictureRead backdrop) : backdrop_(std::move(backdrop))
 
 Form1 *Form1::open()
 {
-    return open(PictureRead(kBackdrop));
-}
-
-Form1 *Form1::open(PictureRead backdrop)
-{
-    auto *window = new Form1(std::move(backdrop));
+    auto *window = new Form1;
     window->show();
     window->Form_Load();
     return window;
@@ -200,12 +195,11 @@ void Form1::Form_MouseMove()
 
 void Form1::loadimages()
 {
+    background_->set_picture(load_picture(QStringLiteral("mback.jpg")));
     for (int i = 0; i < kSlots; ++i)
         set_slot_look(i, false);
     Image2[0]->set_picture(load_picture(QStringLiteral("up.jpg")));
     Image2[1]->set_picture(load_picture(QStringLiteral("db.jpg")));
-    // Last, so the small pictures are read while the backdrop is decoded.
-    background_->set_picture(backdrop_.take());
 }
 
 // File1: the board files of the app folder, by name without regard to case.

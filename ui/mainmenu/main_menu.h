@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/common/pictures.h"
-
 #include <QMainWindow>
 #include <QPixmap>
 #include <QStringList>
@@ -22,12 +20,8 @@ public:
     static constexpr int kActions = 5;
     static constexpr int kFrames = 10;
 
-    static inline const QString kBackdrop = QStringLiteral("mback.jpg");
-
-    // Creates a fresh main menu and shows it, with its backdrop read already
-    // begun or begun now.
+    // Creates a fresh main menu and shows it.
     static Form1 *open();
-    static Form1 *open(PictureRead backdrop);
 
     // Ends the program at once.
     void getout();
@@ -37,7 +31,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit Form1(PictureRead backdrop);
+    Form1();
 
     void build_controls();
     void build_menus();
@@ -75,8 +69,6 @@ private:
     void show_sound_marks();
     void cutsnd();
 
-    // Decoded while the controls are built; the largest picture by far.
-    PictureRead backdrop_;
     PictureWidget *background_ = nullptr;
     std::array<ClickLabel *, kSlots> Label1{};
     std::array<PictureButton *, 2> Image2{};

@@ -5,14 +5,11 @@
 #include "ui/common/window_conventions.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <QThread>
-#include <QThreadPool>
 
 class CommonWidgetsTest : public QObject {
     Q_OBJECT
@@ -75,36 +72,6 @@ private slots:
         // A changed file is read again: no cache.
         QVERIFY(QImage(5, 4, QImage::Format_RGB32).save(path, "JPG"));
         QCOMPARE(load_picture(QStringLiteral("pic.jpg")).size(), QSize(5, 4));
-
-        // Read on a worker thread: the same picture, and a second take reads
-        // the file as it is then.
-        PictureRead ahead(QStringLiteral("pic.jpg"));
-        QCOMPARE(ahead.take().size(), QSize(5, 4));
-        QVERIFY(QImage(3, 2, QImage::Format_RGB32).save(path, "JPG"));
-        QCOMPARE(ahead.take().size(), QSize(3, 2));
-        QVERIFY(PictureRead(QStringLiteral("missing.jpg")).take().isNull());
-
-        // A read that no worker has begun when the picture is wanted is done
-        // at once by the caller, not after the busy workers.
-        QThreadPool *pool = QThreadPool::globalInstance();
-        for (int i = 0; i < pool->maxThreadCount(); ++i)
-            pool->start([] { QThread::msleep(300); });
-        QElapsedTimer waited;
-        waited.start();
-        PictureRead queued(QStringLiteral("pic.jpg"));
-        QCOMPARE(queued.take().size(), QSize(3, 2));
-        QVERIFY2(waited.elapsed() < 200, "the read waited for the busy workers");
-        pool->waitForDone();
-
-        // A decode that outlasts the short spin of take(): take() then sleeps
-        // until the picture is there.
-        QVERIFY(QImage(4000, 3000, QImage::Format_RGB32).save(path, "JPG"));
-        PictureRead big(QStringLiteral("pic.jpg"));
-        QThread::msleep(20); // time for a worker to begin
-        QCOMPARE(big.take().size(), QSize(4000, 3000));
-        // A read nobody takes finishes on its own.
-        { PictureRead dropped(QStringLiteral("pic.jpg")); }
-        pool->waitForDone();
     }
 
     void picture_button_mouse_only()
