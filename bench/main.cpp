@@ -4,6 +4,7 @@
 #include "bench/bench_data.h"
 #include "bench/core_figures.h"
 #include "bench/measure.h"
+#include "bench/startup_figures.h"
 #include "bench/window_figures.h"
 
 #include "core/app_folder.h"
@@ -124,9 +125,15 @@ int main(int argc, char *argv[])
         run(browse_figure(notes_folder, kBigBoard));
     if (pick("main_menu_board_list"))
         run(main_menu_figure(boards_folder, empty_folder, kBoards));
-    if (pick("startup_to_main_menu"))
-        run(startup_figure(empty_folder));
     set_app_folder(QString());
+    const bool with_bus = pick("startup_to_main_menu");
+    const bool without_bus = pick("startup_to_main_menu_no_bus");
+    if (with_bus || without_bus) {
+        const QString bare = QCoreApplication::applicationDirPath() + QStringLiteral("/quillora_bare_window");
+        for (const Figure &figure : startup_figures(QStringLiteral(QUILLORA_APP_DIR), bare,
+                                                    root.filePath(QStringLiteral("startup")), with_bus, without_bus))
+            run(figure);
+    }
 
     bool all_met = true;
     for (const Figure &figure : figures) {

@@ -4,21 +4,15 @@
 #include "core/app_state.h"
 #include "core/board_file.h"
 #include "core/signature_store.h"
-#include "core/single_instance.h"
 #include "ui/board/board_window.h"
 #include "ui/board/export_window.h"
-#include "ui/app.h"
 #include "ui/common/message_box.h"
 #include "ui/mainmenu/main_menu.h"
-
-// close_all_windows(), shared with the window tests.
-#include "tests/ui/mainmenu/menu_test_helpers.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSet>
@@ -127,28 +121,6 @@ Figure not_measured(Figure figure, const QString &why)
     figure.note = why;
     return figure;
 }
-
-// A window with nothing but the background picture, read from its file
-// (QImage, not QPixmap(file), which would serve it from the pixmap cache).
-class BareWindow : public QWidget {
-public:
-    explicit BareWindow(const QSize &size)
-        : picture_(QPixmap::fromImage(QImage(media_path(QStringLiteral("mback.jpg")))))
-    {
-        setAttribute(Qt::WA_DeleteOnClose);
-        resize(size);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.drawPixmap(0, 0, picture_);
-    }
-
-private:
-    QPixmap picture_;
-};
 
 } // namespace
 
@@ -315,53 +287,5 @@ Figure main_menu_figure(const QString &boards_folder, const QString &empty_folde
     figure.baseline = median(listings);
     figure.note = QStringLiteral("whole load %1 ms with %2 boards, %3 ms with none")
                       .arg(loads.a, 0, 'f', 2).arg(count).arg(loads.b, 0, 'f', 2);
-    return figure;
-}
-
-Figure startup_figure(const QString &folder)
-{
-    Figure figure{QStringLiteral("startup_to_main_menu"), QStringLiteral("ms")};
-    figure.max_ratio = 1.5;
-    close_all_windows();
-    set_app_folder(folder);
-    PaintWatcher watcher;
-    bool shown = true;
-    QSize menu_size;
-    double first_start = -1;
-    const Sample start = [&] {
-        reset_app_state();
-        watcher.clear();
-        QPointer<Form1> menu;
-        QElapsedTimer timer;
-        timer.start();
-        SingleInstance instance;
-        if (start_quillora(instance, [](const QString &) {}))
-            menu = qobject_cast<Form1 *>(top_level(QStringLiteral("Form1")));
-        shown = menu && wait_painted(watcher, menu) && shown;
-        const double ms = elapsed_ms(timer);
-        if (first_start < 0)
-            first_start = ms;
-        if (menu)
-            menu_size = menu->size();
-        close_window(menu);
-        return ms;
-    };
-    const Sample bare = [&] {
-        watcher.clear();
-        QElapsedTimer timer;
-        timer.start();
-        auto *window = new BareWindow(menu_size);
-        window->show();
-        shown = wait_painted(watcher, window) && shown;
-        const double ms = elapsed_ms(timer);
-        close_window(window);
-        return ms;
-    };
-    const Medians m = measure_pair(51, 5, start, bare);
-    if (!shown)
-        return not_measured(figure, QStringLiteral("the main menu was not painted"));
-    figure.value = m.a;
-    figure.baseline = m.b;
-    figure.note = QStringLiteral("the first start-up of this process took %1 ms").arg(first_start, 0, 'f', 2);
     return figure;
 }

@@ -12,10 +12,6 @@ Figure browse_figure(const QString &folder, const QString &name);
 // the media folder.
 Figure main_menu_figure(const QString &boards_folder, const QString &empty_folder, int count);
 
-// Start-up in `folder` (no boards), as the program starts: the lock file in
-// XDG_RUNTIME_DIR, the preference read, the main menu shown.
-Figure startup_figure(const QString &folder);
-
 // Message boxes are counted instead of shown, so no figure waits for a click.
 void count_messages();
 int swallowed_messages();

@@ -16,8 +16,8 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# What building and running the program needs.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgl-dev
+# What building (the program, its tests and the bench) and running the program needs.
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libxcb-damage0-dev
                 qt6-qpa-plugins fonts-dejavu-core fonts-liberation)
 # What the tests need besides: real windows under Xvfb, the accessibility bus,
 # the clipboard, pictures, fuzzing and sanitizers.
