@@ -2,8 +2,34 @@
 
 #include <QApplication>
 
+#include <unistd.h>
+
+namespace {
+
+// Without a session bus, libdbus would start one of its own (dbus-launch)
+// the first time Qt's accessibility bridge asks for the bus, and the first
+// window would wait for it. A session keeps its bus in the runtime folder,
+// so the bridge is pointed there; when there is none, it finds none at once.
+// A bus that a screen reader could use is never one launched for us.
+void use_no_launched_session_bus()
+{
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty())
+        runtime = "/run/user/" + QByteArray::number(getuid());
+    const QByteArray path = (runtime + "/bus").toPercentEncoding("/*", "~");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + path);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    use_no_launched_session_bus();
+    // The menus live in the window: Qt does not ask the desktop, over D-Bus,
+    // for a global menu bar to move them to.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     // The program takes no options: Qt sees the program name only.
     int qt_argc = argc > 0 ? 1 : 0;
     QApplication app(qt_argc, argv);

@@ -406,10 +406,12 @@ class Session:
 
     # running the program
 
-    def launch(self, wait_window=True):
+    def launch(self, wait_window=True, session_bus=True):
         env = dict(self.env)
         env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1")
+        if not session_bus:
+            env.pop("DBUS_SESSION_BUS_ADDRESS", None)
         log = open(os.path.join(self.tmp, f"program-{len(self.programs)}.log"), "wb")
         proc = subprocess.Popen([os.path.join(self.app_dir, "quillora")], cwd=self.tmp,
                                 env=env, start_new_session=True,
