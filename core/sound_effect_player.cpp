@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -34,12 +35,29 @@ SoundEffectPlayer::~SoundEffectPlayer()
     effect_.reset();
 }
 
+// The request is taken at once and ends the sound that plays, also when it
+// names no file. Finding a sound device takes milliseconds, so that work
+// waits for the event loop: a window that asks for a sound as it opens is
+// painted first.
 void SoundEffectPlayer::play(const QString &path)
 {
-    const QuietMultimedia quiet;
-    // A new request ends the sound that plays, also when it names no file.
-    if (effect_)
+    if (effect_) {
+        const QuietMultimedia quiet;
         effect_->stop();
+    }
+    pending_ = path;
+    if (start_due_)
+        return;
+    start_due_ = true;
+    QTimer::singleShot(0, &due_, [this] {
+        start_due_ = false;
+        start(pending_);
+    });
+}
+
+void SoundEffectPlayer::start(const QString &path)
+{
+    const QuietMultimedia quiet;
     if (!QFileInfo(path).isFile() || QMediaDevices::audioOutputs().isEmpty())
         return;
     if (!effect_)

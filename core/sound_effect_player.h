@@ -2,6 +2,9 @@
 
 #include "core/sound.h"
 
+#include <QObject>
+#include <QString>
+
 #include <memory>
 
 class QSoundEffect;
@@ -14,5 +17,11 @@ public:
     void play(const QString &path) override;
 
 private:
+    void start(const QString &path);
+
     std::unique_ptr<QSoundEffect> effect_;
+    QString pending_;
+    bool start_due_ = false;
+    // The context of the start that is due; it ends with the player.
+    QObject due_;
 };
