@@ -2,7 +2,6 @@
 
 #include "core/app_state.h"
 #include "ui/common/pictures.h"
-#include "ui/common/program_style.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -24,7 +23,6 @@ void apply_application_conventions()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QApplication::setFont(ms_sans_serif(8.25));
-    QApplication::setStyle(new ProgramStyle);
 }
 
 QFont ms_sans_serif(qreal points, bool bold)
