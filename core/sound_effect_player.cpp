@@ -2,10 +2,14 @@
 
 #include <QAudioDevice>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
+
+#include <utility>
 
 namespace {
 
@@ -25,7 +29,45 @@ private:
     QtMessageHandler previous_;
 };
 
+// A window shown but not yet exposed is about to get its first paint.
+QWindow *window_awaiting_paint()
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return nullptr;
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        if (window->isVisible() && !window->isExposed())
+            return window;
+    }
+    return nullptr;
+}
+
 } // namespace
+
+void ExposeWaiter::wait(QWindow *window, std::function<void()> then)
+{
+    window_ = window;
+    then_ = std::move(then);
+    window->installEventFilter(this);
+    connect(window, &QObject::destroyed, this, &ExposeWaiter::done);
+}
+
+bool ExposeWaiter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window_ && (event->type() == QEvent::Expose || event->type() == QEvent::Hide))
+        done();
+    return false;
+}
+
+void ExposeWaiter::done()
+{
+    if (window_) {
+        window_->removeEventFilter(this);
+        disconnect(window_, nullptr, this, nullptr);
+    }
+    window_ = nullptr;
+    if (auto then = std::exchange(then_, nullptr))
+        then();
+}
 
 SoundEffectPlayer::SoundEffectPlayer() = default;
 
@@ -37,8 +79,8 @@ SoundEffectPlayer::~SoundEffectPlayer()
 
 // The request is taken at once and ends the sound that plays, also when it
 // names no file. Finding a sound device takes milliseconds, so that work
-// waits for the event loop: a window that asks for a sound as it opens is
-// painted first.
+// waits until no window awaits its first paint: a window that asks for a
+// sound as it opens is painted first.
 void SoundEffectPlayer::play(const QString &path)
 {
     if (effect_) {
@@ -49,7 +91,18 @@ void SoundEffectPlayer::play(const QString &path)
     if (start_due_)
         return;
     start_due_ = true;
+    start_when_painted();
+}
+
+// The expose is handled, and the window painted, after the filter has seen
+// it: the next turn of the event loop looks again.
+void SoundEffectPlayer::start_when_painted()
+{
     QTimer::singleShot(0, &due_, [this] {
+        if (QWindow *window = window_awaiting_paint()) {
+            due_.wait(window, [this] { start_when_painted(); });
+            return;
+        }
         start_due_ = false;
         start(pending_);
     });
