@@ -1,6 +1,7 @@
 #include "core/app_state.h"
 #include "core/board_file.h"
 #include "tests/support/test_support.h"
+#include "tests/ui/board/board_test_helpers.h"
 #include "ui/common/hand_over.h"
 
 #include <QApplication>
@@ -10,41 +11,16 @@
 
 namespace {
 
-// The class names of the program's windows on screen, sorted.
+// The names of the program's windows on screen, sorted.
 QStringList shown_windows()
 {
     QStringList names;
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && QByteArray(w->metaObject()->className()).startsWith("Form"))
-            names.append(QString::fromLatin1(w->metaObject()->className()));
+        if (w->isVisible() && w->objectName().startsWith(QLatin1String("Form")))
+            names.append(w->objectName());
     }
     names.sort();
     return names;
-}
-
-QWidget *shown_window(const char *class_name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && qstrcmp(w->metaObject()->className(), class_name) == 0)
-            return w;
-    }
-    return nullptr;
-}
-
-void flush_deletions()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-void delete_all_windows()
-{
-    flush_deletions();
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (QByteArray(w->metaObject()->className()).startsWith("Form"))
-            w->deleteLater();
-    }
-    flush_deletions();
 }
 
 // Notes which windows are on screen at the moment a window is told to close.
@@ -69,7 +45,7 @@ class TestHandOver : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { init_ui_test_environment(); }
-    void cleanup() { delete_all_windows(); }
+    void cleanup() { close_all_windows(); }
 
     void each_window_hands_over_to_its_neighbours_data();
     void each_window_hands_over_to_its_neighbours();
@@ -124,7 +100,7 @@ void TestHandOver::each_window_hands_over_to_its_neighbours()
 
     show_window(from);
     QCOMPARE(shown_windows(), QStringList{from_class});
-    QPointer<QWidget> current = shown_window(qPrintable(from_class));
+    QPointer<QWidget> current = find_window(from_class);
     CloseWitness witness;
     current->installEventFilter(&witness);
 
@@ -146,13 +122,13 @@ void TestHandOver::closing_the_board_returns_to_the_main_menu()
     for (qint16 mode : {kGuestMode, kBrowseMode}) {
         board_mode = mode;
         show_window(Window::Board);
-        QPointer<QWidget> board = shown_window("Form8");
+        QPointer<QWidget> board = find_window(QStringLiteral("Form8"));
         QVERIFY(board);
         board->close();
         flush_deletions();
         QVERIFY(board.isNull());
         QCOMPARE(shown_windows(), QStringList{QStringLiteral("Form1")});
-        delete_all_windows();
+        close_all_windows();
     }
 }
 
@@ -163,18 +139,18 @@ void TestHandOver::export_window_opens_beside_the_board()
     SoundRecorder sounds;
     board_mode = kBrowseMode;
     show_window(Window::Board);
-    QWidget *board = shown_window("Form8");
+    QWidget *board = find_window(QStringLiteral("Form8"));
     QPixmap icon(16, 16);
     icon.fill(Qt::red);
     board->setWindowIcon(QIcon(icon));
 
     show_export(board, QStringLiteral("first"));
     QCOMPARE(shown_windows(), QStringList({QStringLiteral("Form10"), QStringLiteral("Form8")}));
-    QWidget *exported = shown_window("Form10");
+    QWidget *exported = find_window(QStringLiteral("Form10"));
     QCOMPARE(exported->windowIcon().pixmap(16, 16).toImage(), icon.toImage());
 
     show_export(board, QStringLiteral("second"));
-    QCOMPARE(shown_window("Form10"), exported);
+    QCOMPARE(find_window(QStringLiteral("Form10")), exported);
     QCOMPARE(exported->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText(),
              QStringLiteral("second"));
     QCOMPARE(shown_windows().size(), 2);
