@@ -2,6 +2,7 @@
 #include "ui/common/click_label.h"
 #include "ui/common/picture_button.h"
 #include "ui/common/pictures.h"
+#include "ui/common/sleep.h"
 #include "ui/common/window_conventions.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QScreen>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -86,15 +88,23 @@ private slots:
 
         // A read that no worker has begun when the picture is wanted is done
         // at once by the caller, not after the busy workers.
+        // The workers stay busy until the read is back (or, should it wait
+        // for them, until they give up).
         QThreadPool *pool = QThreadPool::globalInstance();
-        for (int i = 0; i < pool->maxThreadCount(); ++i)
-            pool->start([] { QThread::msleep(300); });
-        QElapsedTimer waited;
-        waited.start();
+        const int workers = pool->maxThreadCount();
+        QSemaphore release;
+        QAtomicInt finished;
+        for (int i = 0; i < workers; ++i)
+            pool->start([&] {
+                release.tryAcquire(1, 30000);
+                finished.ref();
+            });
         PictureRead queued(QStringLiteral("pic.jpg"));
         QCOMPARE(queued.take().size(), QSize(3, 2));
-        QVERIFY2(waited.elapsed() < 200, "the read waited for the busy workers");
+        const bool waited = finished.loadAcquire() != 0;
+        release.release(workers);
         pool->waitForDone();
+        QVERIFY2(!waited, "the read waited for the busy workers");
 
         // A decode that outlasts the short spin of take(): take() then sleeps
         // until the picture is there.
@@ -105,6 +115,21 @@ private slots:
         // A read nobody takes finishes on its own.
         { PictureRead dropped(QStringLiteral("pic.jpg")); }
         pool->waitForDone();
+    }
+
+    // The program's one wait really blocks; tests hear of it instead.
+    void sleep_blocks_or_tells_the_handler()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        sleep_ms(40);
+        QVERIFY(clock.elapsed() >= 40);
+
+        QList<int> asked;
+        set_sleep_handler([&asked](int ms) { asked.append(ms); });
+        sleep_ms(175);
+        set_sleep_handler({});
+        QCOMPARE(asked, QList<int>{175});
     }
 
     void picture_button_mouse_only()
