@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, installs the program for this user and
-# starts it. The host's boards and notes live in the installed app folder,
-# which a rebuild never touches.
+# Installs what is missing, builds the program and its media (no tests, no
+# benchmark), installs it for this user and starts it. The host's boards and
+# notes live in the installed app folder, which a rebuild never touches.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure_packages.sh
 
 ensure_packages "${BUILD_PACKAGES[@]}"
-configure_and_build build
+configure_and_build build quillora
 
 app_dir="${XDG_DATA_HOME:-$HOME/.local/share}/quillora"
 cmake --install build --prefix "$app_dir"

@@ -24,6 +24,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick xclip dbus-x11 at-spi2-core
                python3 python3-pyatspi clang libclang-rt-14-dev)
 
+# Usage: configure_and_build build_dir [target...]; no target builds everything.
 configure_and_build() {
     local build_dir=$1
     shift
@@ -32,6 +33,10 @@ configure_and_build() {
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
         export CCACHE_BASEDIR="$PWD"
     fi
-    cmake -S . -B "$build_dir" -G Ninja "${launcher[@]}" "$@"
-    cmake --build "$build_dir"
+    cmake -S . -B "$build_dir" -G Ninja "${launcher[@]}"
+    if [ $# -gt 0 ]; then
+        cmake --build "$build_dir" --target "$@"
+    else
+        cmake --build "$build_dir"
+    fi
 }

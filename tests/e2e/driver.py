@@ -19,10 +19,20 @@ import traceback
 
 DEFAULT_TIMEOUT = 15.0
 POLL = 0.05
+# The X servers of the tests: far above the displays of desktops and of
+# servers started by hand.
+FIRST_DISPLAY = 400
+LAST_DISPLAY = 999
 
 
 class TestFailure(AssertionError):
     pass
+
+
+def display_taken(number):
+    """A display with a socket or a lock file belongs to another server."""
+    return (os.path.exists(f"/tmp/.X11-unix/X{number}")
+            or os.path.exists(f"/tmp/.X{number}-lock"))
 
 
 def _die_with_driver():
@@ -339,31 +349,52 @@ class Session:
         return self
 
     def _start_xvfb(self):
+        """Takes the first free display from FIRST_DISPLAY up, never :0 or the
+        low numbers a desktop or another developer's server uses. Two drivers
+        that pick the same number at once: one server fails and its driver
+        tries the next number."""
+        for number in range(FIRST_DISPLAY, LAST_DISPLAY + 1):
+            if display_taken(number):
+                continue
+            if self._try_xvfb(number):
+                self.env["DISPLAY"] = f":{number}"
+                return
+        raise TestFailure(f"no free display from :{FIRST_DISPLAY} to :{LAST_DISPLAY}")
+
+    def _try_xvfb(self, number):
+        """Starts Xvfb on that display; true once it accepts clients, false
+        when it ends first (the display was taken meanwhile)."""
         read_fd, write_fd = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
+            ["Xvfb", f":{number}", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
              "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_fd,), env=self.env, start_new_session=True,
             preexec_fn=_die_with_driver,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
+        # With a display given, Xvfb writes its number once it listens.
         data = b""
         deadline = time.monotonic() + DEFAULT_TIMEOUT
         os.set_blocking(read_fd, False)
-        while not data.endswith(b"\n"):
-            if time.monotonic() > deadline or self.xvfb.poll() is not None:
-                os.close(read_fd)
-                raise TestFailure("Xvfb did not start")
-            try:
-                chunk = os.read(read_fd, 64)
-            except BlockingIOError:
-                chunk = b""
-            if chunk:
-                data += chunk
-            else:
-                time.sleep(POLL)
-        os.close(read_fd)
-        self.env["DISPLAY"] = ":" + data.decode().strip()
+        try:
+            while not data.endswith(b"\n"):
+                if self.xvfb.poll() is not None:
+                    self.xvfb = None
+                    return False
+                if time.monotonic() > deadline:
+                    raise TestFailure("Xvfb did not start")
+                try:
+                    chunk = os.read(read_fd, 64)
+                except BlockingIOError:
+                    chunk = b""
+                if chunk:
+                    data += chunk
+                else:
+                    time.sleep(POLL)
+        finally:
+            os.close(read_fd)
+        check_equal(data.decode().strip(), str(number), "display Xvfb reports")
+        return True
 
     def _start_dbus(self):
         out = subprocess.run(["dbus-launch", "--sh-syntax"], env=self.env, check=True,

@@ -4,7 +4,6 @@
 #include "core/signature_store.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -144,9 +143,8 @@ void TestBadInput::damaged_signature_files_load_what_they_can()
 
 void TestBadInput::huge_files_load_whole()
 {
+    // A read gone quadratic runs into the test's time limit.
     NestedAppFolder app;
-    QElapsedTimer timer;
-    timer.start();
 
     // A welcome message of 50 MB, in lines of 1000 characters.
     QByteArray line(998, 'w');
@@ -178,8 +176,6 @@ void TestBadInput::huge_files_load_whole()
     load_notes(QStringLiteral("Bare"));
     QCOMPARE(sig_count, qsizetype(200000));
     QCOMPARE(sig_text.at(123456), QString());
-    qInfo("50 MB board and 2 x 200,000 notes loaded in %lld ms", qlonglong(timer.elapsed()));
-    QVERIFY2(timer.elapsed() < 30000, "far too slow");
 }
 
 void TestBadInput::odd_titles_stay_in_the_app_folder_data()

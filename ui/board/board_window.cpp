@@ -5,15 +5,14 @@
 #include "core/signature_store.h"
 #include "core/sound.h"
 #include "ui/board/board_text.h"
-#include "ui/board/export_window.h"
 #include "ui/common/click_label.h"
+#include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_button.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 #include "ui/mainmenu/help_texts.h"
-#include "ui/mainmenu/main_menu.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -340,7 +339,7 @@ void Form8::closeEvent(QCloseEvent *event)
 
 void Form8::Form_Unload()
 {
-    Form1::open();
+    show_window(Window::MainMenu);
 }
 
 void Form8::about_Click()
@@ -356,6 +355,5 @@ void Form8::export_Click()
 void Form8::exporter()
 {
     const QString text = export_text(BoardSettings.title, sig_text, sig_count);
-    Form10 *window = Form10::show_text(text);
-    window->setWindowIcon(windowIcon());
+    show_export(this, text);
 }

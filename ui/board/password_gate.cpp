@@ -2,15 +2,13 @@
 
 #include "core/app_state.h"
 #include "core/board_file.h"
-#include "ui/board/board_window.h"
 #include "ui/common/click_label.h"
+#include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_button.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
-#include "ui/mainmenu/main_menu.h"
-#include "ui/wizard/step1_window.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -100,8 +98,7 @@ bool Form9::Text1_KeyDown(QKeyEvent *event)
 
 void Form9::Image1_Click()
 {
-    Form1::open();
-    close();
+    hand_over(this, Window::MainMenu);
 }
 
 void Form9::Image2_Click()
@@ -120,8 +117,9 @@ void Form9::pok()
         return;
     }
     if (board_mode == kGuestMode)
-        Form2::open();
+        hand_over(this, Window::Step1);
     else if (board_mode == kBrowseMode)
-        Form8::open();
-    close();
+        hand_over(this, Window::Board);
+    else
+        close();
 }

@@ -8,12 +8,12 @@
 #include "ui/common/picture_button.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/pictures.h"
+#include "ui/common/sleep.h"
 #include "ui/common/window_conventions.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QLayout>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -287,7 +287,7 @@ void Form1::Image2_Click(int index)
     const bool stuck = up ? top_index < 1 : top_index >= max_top;
     if (stuck) {
         // The pressed picture stays up for a moment so the click is seen.
-        QThread::msleep(kScrollWaitMs);
+        sleep_ms(kScrollWaitMs);
     } else {
         top_index += up ? -1 : 1;
         synch_fdisp();

@@ -6,13 +6,11 @@
 #include "core/board_file.h"
 #include "core/prefs.h"
 #include "core/signature_store.h"
-#include "ui/board/board_window.h"
-#include "ui/board/password_gate.h"
+#include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_button.h"
 #include "ui/common/pictures.h"
 #include "ui/mainmenu/help_texts.h"
-#include "ui/wizard/step1_window.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -122,8 +120,7 @@ void Form1::Image1_Click(int index)
 void Form1::new_board()
 {
     reset_board();
-    Form2::open();
-    close();
+    hand_over(this, Window::Step1);
 }
 
 void Form1::edit_board()
@@ -137,11 +134,10 @@ void Form1::edit_board()
     load_board(name);
     if (!BoardSettings.password.isEmpty()) {
         board_mode = kGuestMode;
-        Form9::open();
+        hand_over(this, Window::Gate);
     } else {
-        Form2::open();
+        hand_over(this, Window::Step1);
     }
-    close();
 }
 
 void Form1::run_board()
@@ -154,8 +150,7 @@ void Form1::run_board()
     reset_board();
     load_board(name);
     board_mode = kGuestMode;
-    Form8::open();
-    close();
+    hand_over(this, Window::Board);
 }
 
 void Form1::view_signatures()
@@ -173,11 +168,7 @@ void Form1::view_signatures()
     load_board(name);
     load_notes(name);
     board_mode = kBrowseMode;
-    if (!BoardSettings.password.isEmpty())
-        Form9::open();
-    else
-        Form8::open();
-    close();
+    hand_over(this, BoardSettings.password.isEmpty() ? Window::Board : Window::Gate);
 }
 
 void Form1::Image1_MouseMove(int index)

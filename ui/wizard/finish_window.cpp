@@ -1,12 +1,11 @@
 #include "ui/wizard/finish_window.h"
 
 #include "core/board_file.h"
+#include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/window_conventions.h"
-#include "ui/mainmenu/main_menu.h"
 #include "ui/wizard/board_rename.h"
-#include "ui/wizard/step5_window.h"
 
 #include <QLabel>
 
@@ -59,8 +58,7 @@ void Form7::loadimages()
 
 void Form7::Image1_Click()
 {
-    Form6::open();
-    close();
+    hand_over(this, Window::Step5);
 }
 
 // The old files of a retitled board are touched only once the board is safe
@@ -74,6 +72,5 @@ void Form7::Image2_Click()
         show_message(this, MessageIcon::Critical, kBoardNotSavedMessage);
     if (ok && board_was_retitled(BoardSettings))
         move_old_board(BoardSettings.loaded_title, BoardSettings.title);
-    Form1::open();
-    close();
+    hand_over(this, Window::MainMenu);
 }

@@ -2,13 +2,12 @@
 
 #include "core/app_folder.h"
 #include "core/board_file.h"
+#include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/window_conventions.h"
-#include "ui/mainmenu/main_menu.h"
 #include "ui/wizard/one_line_validator.h"
 #include "ui/wizard/shape_outline.h"
-#include "ui/wizard/step2_window.h"
 
 #include <QLineEdit>
 #include <limits>
@@ -147,8 +146,7 @@ bool Form2::valid_title_char(const QString &character)
 
 void Form2::Image1_Click()
 {
-    Form1::open();
-    close();
+    hand_over(this, Window::MainMenu);
 }
 
 void Form2::Image2_Click()
@@ -156,6 +154,5 @@ void Form2::Image2_Click()
     if (!valdata())
         return;
     setval();
-    Form3::open();
-    close();
+    hand_over(this, Window::Step2);
 }

@@ -1,7 +1,6 @@
 #include "ui/wizard/step2_window.h"
 
-#include "ui/wizard/step1_window.h"
-#include "ui/wizard/step3_window.h"
+#include "ui/common/hand_over.h"
 
 namespace {
 
@@ -31,13 +30,11 @@ Form3 *Form3::open()
 
 void Form3::Image1_Click()
 {
-    Form2::open();
-    close();
+    hand_over(this, Window::Step1);
 }
 
 void Form3::Image2_Click()
 {
     setval();
-    Form4::open();
-    close();
+    hand_over(this, Window::Step3);
 }

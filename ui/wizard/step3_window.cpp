@@ -1,7 +1,6 @@
 #include "ui/wizard/step3_window.h"
 
-#include "ui/wizard/step2_window.h"
-#include "ui/wizard/step4_window.h"
+#include "ui/common/hand_over.h"
 
 namespace {
 
@@ -30,13 +29,11 @@ Form4 *Form4::open()
 
 void Form4::Image1_Click()
 {
-    Form3::open();
-    close();
+    hand_over(this, Window::Step2);
 }
 
 void Form4::Image2_Click()
 {
     setval();
-    Form5::open();
-    close();
+    hand_over(this, Window::Step4);
 }

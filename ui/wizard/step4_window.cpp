@@ -1,12 +1,11 @@
 #include "ui/wizard/step4_window.h"
 
 #include "core/board_file.h"
+#include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/window_conventions.h"
 #include "ui/wizard/one_line_validator.h"
-#include "ui/wizard/step3_window.h"
-#include "ui/wizard/step5_window.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -118,8 +117,7 @@ bool Form5::valdata()
 
 void Form5::Image1_Click()
 {
-    Form4::open();
-    close();
+    hand_over(this, Window::Step3);
 }
 
 void Form5::Image2_Click()
@@ -127,6 +125,5 @@ void Form5::Image2_Click()
     if (!valdata())
         return;
     setval();
-    Form6::open();
-    close();
+    hand_over(this, Window::Step5);
 }

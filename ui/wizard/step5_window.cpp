@@ -3,10 +3,9 @@
 #include "core/app_folder.h"
 #include "core/board_file.h"
 #include "core/sound.h"
+#include "ui/common/hand_over.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/window_conventions.h"
-#include "ui/wizard/finish_window.h"
-#include "ui/wizard/step4_window.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -157,13 +156,11 @@ void Form6::List1_DblClick(int, QListWidgetItem *item)
 
 void Form6::Image1_Click()
 {
-    Form5::open();
-    close();
+    hand_over(this, Window::Step4);
 }
 
 void Form6::Image2_Click()
 {
     setval();
-    Form7::open();
-    close();
+    hand_over(this, Window::Finish);
 }

@@ -2,12 +2,14 @@
 #include "ui/common/click_label.h"
 #include "ui/common/picture_button.h"
 #include "ui/common/pictures.h"
+#include "ui/common/sleep.h"
 #include "ui/common/window_conventions.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QScreen>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -72,6 +74,21 @@ private slots:
         // A changed file is read again: no cache.
         QVERIFY(QImage(5, 4, QImage::Format_RGB32).save(path, "JPG"));
         QCOMPARE(load_picture(QStringLiteral("pic.jpg")).size(), QSize(5, 4));
+    }
+
+    // The program's one wait really blocks; tests hear of it instead.
+    void sleep_blocks_or_tells_the_handler()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        sleep_ms(40);
+        QVERIFY(clock.elapsed() >= 40);
+
+        QList<int> asked;
+        set_sleep_handler([&asked](int ms) { asked.append(ms); });
+        sleep_ms(175);
+        set_sleep_handler({});
+        QCOMPARE(asked, QList<int>{175});
     }
 
     void picture_button_mouse_only()
