@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <QScreen>
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
 
