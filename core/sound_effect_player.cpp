@@ -1,7 +1,8 @@
 #include "core/sound_effect_player.h"
 
+#include "core/safe_file.h"
+
 #include <QAudioDevice>
-#include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -40,7 +41,7 @@ void SoundEffectPlayer::play(const QString &path)
     // A new request ends the sound that plays, also when it names no file.
     if (effect_)
         effect_->stop();
-    if (!QFileInfo(path).isFile() || QMediaDevices::audioOutputs().isEmpty())
+    if (!is_plain_file(path, kMaxMediaFileBytes) || QMediaDevices::audioOutputs().isEmpty())
         return;
     if (!effect_)
         effect_ = std::make_unique<QSoundEffect>();

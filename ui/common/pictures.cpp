@@ -1,10 +1,11 @@
 #include "ui/common/pictures.h"
 
 #include "core/app_folder.h"
+#include "core/safe_file.h"
 #include "ui/common/jpeg_bands.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <QThreadPool>
@@ -15,11 +16,25 @@
 
 namespace {
 
+// The largest picture a reader may make, in megabytes: a backdrop of a
+// large screen takes a few dozen.
+constexpr int kPictureMegabytes = 256;
+
+QByteArray read_file(const QString &path)
+{
+    QByteArray bytes;
+    read_regular_file(path, kMaxMediaFileBytes, bytes);
+    return bytes;
+}
+
 // QPixmap::load keeps pictures in the global pixmap cache; reading through
 // QImageReader keeps every load a fresh read of the file.
 QImage read_image(const QString &path)
 {
-    QImageReader reader(path);
+    QByteArray bytes = read_file(path);
+    QBuffer buffer(&bytes);
+    QImageReader::setAllocationLimit(kPictureMegabytes);
+    QImageReader reader(&buffer);
     return reader.read();
 }
 
@@ -49,12 +64,6 @@ ReadState wait_while(const std::atomic<ReadState> &state, ReadState busy)
             state.wait(busy, std::memory_order_acquire);
     }
     return now;
-}
-
-QByteArray read_file(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
