@@ -16,9 +16,9 @@
 
 namespace {
 
-// The largest picture a reader may make, in megabytes: a backdrop of a
-// large screen takes a few dozen.
-constexpr int kPictureMegabytes = 256;
+// The largest picture a reader may make, in megabytes: a backdrop for a 4K
+// screen takes 33.
+constexpr int kPictureMegabytes = 128;
 
 QByteArray read_file(const QString &path)
 {
