@@ -2,14 +2,16 @@
 
 #include "core/app_folder.h"
 #include "core/line_codec.h"
+#include "core/safe_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QVector>
 #include <cmath>
 #include <limits>
+
+#include <sys/stat.h>
 
 BoardDefinition BoardSettings;
 
@@ -141,29 +143,22 @@ void parse_board_file(const QByteArray &bytes, BoardDefinition &board)
     }
 }
 
-void load_board(const QString &name)
+ReadResult load_board(const QString &name)
 {
     const QString path = find_app_file(name, kBoardExt);
     if (path.isEmpty())
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    parse_board_file(file.readAll(), BoardSettings);
+        return ReadResult::Unreadable;
+    QByteArray bytes;
+    const ReadResult result = read_regular_file(path, kMaxBoardFileBytes, bytes);
+    if (result == ReadResult::Read)
+        parse_board_file(bytes, BoardSettings);
+    return result;
 }
 
 bool save_board(const QString &name)
 {
     const QString path = resolve_app_file(name, kBoardExt);
-    if (path.isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = board_file_bytes(BoardSettings);
-    if (file.write(bytes) != bytes.size())
-        return false;
-    if (!file.commit())
+    if (!replace_file(path, board_file_bytes(BoardSettings)))
         return false;
     // A board retitled only in letter case keeps one board file, under the
     // spelling the host gave it last.
@@ -178,11 +173,12 @@ bool file_exists(const QString &path)
     if (path.isEmpty() || path.contains(QChar(0)))
         return false;
     const QFileInfo info(path);
-    if (info.isFile())
-        return true;
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) == 0)
+        return S_ISREG(st.st_mode);
     const QDir dir = info.dir();
     const QString wanted = info.fileName();
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString &entry : entries) {
         if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
             return true;

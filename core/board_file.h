@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/safe_file.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -29,12 +31,17 @@ extern BoardDefinition BoardSettings;
 
 void reset_board();
 
+inline const QString kBoardTooLargeMessage = QStringLiteral(
+    "This Quillora is too large to open. Its files were left as they are.");
+
 // Reads the board file of that name into BoardSettings. A file that cannot be
-// opened leaves BoardSettings as it was (the caller resets first).
-void load_board(const QString &name);
+// read, or is larger than kMaxBoardFileBytes, leaves BoardSettings as it was
+// (the caller resets first).
+ReadResult load_board(const QString &name);
 
 // Writes BoardSettings to the board file of that name. The file is replaced
-// in one step, so a failed save leaves the previous file exactly as it was.
+// in one step, so a failed save leaves the previous file exactly as it was;
+// a link or anything but a regular file of that name is not written.
 // Returns whether the board reached the disk; telling the user is the
 // caller's part (kBoardSavedMessage / kBoardNotSavedMessage).
 bool save_board(const QString &name);
@@ -45,8 +52,8 @@ QByteArray board_file_bytes(const BoardDefinition &board);
 // their values).
 void parse_board_file(const QByteArray &bytes, BoardDefinition &board);
 
-// True when a file (not a folder) of that path exists; the file name is
-// matched without regard to case.
+// True when a regular file (not a folder, a link or a pipe) of that path
+// exists; the file name is matched without regard to case.
 bool file_exists(const QString &path);
 
 // The name without its last four characters ("Party.qla" gives "Party").

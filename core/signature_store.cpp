@@ -3,14 +3,11 @@
 #include "core/app_folder.h"
 #include "core/board_file.h"
 #include "core/line_codec.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "core/safe_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <cerrno>
 
 NoteTable sig_text;
 qsizetype sig_count = 0;
@@ -20,72 +17,47 @@ namespace {
 
 const QString kSigExt = QStringLiteral(".sig");
 
-bool write_all(int fd, const char *p, qsizetype left)
+// Enough of a file's end to see its last line when that line could be a
+// separator, and the line before it.
+constexpr qsizetype kTailBytes = 24;
+
+QByteArray read_tail(int fd, off_t size)
 {
-    while (left > 0) {
-        const ssize_t written = ::write(fd, p, static_cast<size_t>(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += written;
-        left -= written;
-    }
-    return true;
+    const qsizetype n = qsizetype(qMin<off_t>(size, kTailBytes));
+    QByteArray tail(n, Qt::Uninitialized);
+    if (::pread(fd, tail.data(), size_t(n), size - n) != n)
+        return {};
+    return tail;
 }
 
-// A record cut short by a crash may end in the middle of a line; the next
-// record then starts on a line of its own, so its first line stays whole.
-bool ends_mid_line(int fd, off_t size)
-{
-    if (size == 0)
-        return false;
-    char last = '\n';
-    if (::pread(fd, &last, 1, size - 1) != 1)
-        return false;
-    return last != '\r' && last != '\n';
-}
-
-// A new file's name reaches the disk with its folder.
-void sync_folder(const QString &path)
-{
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-// Writes all of `bytes` to the end of the file and forces them to the disk.
+// Writes all of `bytes` to the end of the file, after closing a record cut
+// short, and forces them to the disk.
 bool append_durably(const QString &path, const QByteArray &bytes)
 {
-    const QByteArray native = QFile::encodeName(path);
-    // O_NONBLOCK: a pipe of that name must not hang the board.
-    const int fd = ::open(native.constData(),
-                          O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+    const int fd = open_regular_file(path, O_RDWR | O_APPEND | O_CREAT);
     if (fd < 0)
         return false;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
         ::close(fd);
         return false;
     }
     bool ok = true;
-    if (ends_mid_line(fd, st.st_size))
-        ok = write_all(fd, "\r\n", 2);
-    ok = ok && write_all(fd, bytes.constData(), bytes.size());
-    // A note that did not get in whole (a full disk) leaves no part of it
-    // behind to join the next one.
+    if (st.st_size > 0) {
+        const QByteArray tail = read_tail(fd, st.st_size);
+        ok = tail.size() == qMin<off_t>(st.st_size, kTailBytes);
+        const QByteArray closing = record_closing(tail, tail.size() == st.st_size);
+        ok = ok && write_all(fd, closing.constData(), closing.size());
+    }
+    ok = ok && write_all(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    // A note that did not get in whole (a full disk, a file-size limit)
+    // leaves no part of it behind, so trying again does not write it twice.
     if (!ok && ::ftruncate(fd, st.st_size) != 0)
-        ok = false;
-    if (ok && ::fsync(fd) != 0)
         ok = false;
     if (::close(fd) != 0)
         ok = false;
     if (ok && st.st_size == 0)
-        sync_folder(path);
+        sync_folder_of(path);
     return ok;
 }
 
@@ -117,9 +89,63 @@ QByteArray note_record_bytes(QStringView text)
     QByteArray out;
     out.reserve(text.size() + 16);
     append_text_lines(out, text);
-    out += kNoteSeparator.toLatin1();
+    out += kSeparatorBytes;
     out += "\r\n";
     return out;
+}
+
+namespace {
+
+bool is_line_end(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// `text` without the one line end it ends with, if any.
+QByteArrayView without_line_end(QByteArrayView text)
+{
+    if (text.endsWith("\r\n"))
+        return text.chopped(2);
+    if (!text.isEmpty() && is_line_end(text.back()))
+        return text.chopped(1);
+    return text;
+}
+
+// Where the last line of `text` starts; -1 when it starts before `text` does
+// (`text` being only the end of the file).
+qsizetype last_line_start(QByteArrayView text, bool whole)
+{
+    qsizetype start = text.size();
+    while (start > 0 && !is_line_end(text[start - 1]))
+        --start;
+    return start > 0 || whole ? start : -1;
+}
+
+} // namespace
+
+QByteArray record_closing(QByteArrayView tail, bool whole)
+{
+    const QByteArrayView separator(kSeparatorBytes);
+    const QByteArray closed_here = "\r\n" + separator.toByteArray() + "\r\n";
+    if (tail.isEmpty())
+        return {};
+    if (is_line_end(tail.back())) {
+        const QByteArrayView body = without_line_end(tail);
+        const qsizetype start = last_line_start(body, whole);
+        if (start >= 0 && body.sliced(start) == separator)
+            return {};
+        return closed_here.sliced(2);
+    }
+    // A separator line cut short right after a note's text is completed; any
+    // other line cut short is a note's text, kept as a note of its own.
+    const qsizetype start = last_line_start(tail, whole);
+    if (start <= 0 || !separator.startsWith(tail.sliced(start)))
+        return closed_here;
+    const QByteArrayView before = without_line_end(tail.first(start));
+    const qsizetype previous = last_line_start(before, whole);
+    if (previous >= 0 && before.sliced(previous) == separator)
+        return closed_here;
+    return separator.sliced(tail.size() - start).toByteArray() + "\r\n";
 }
 
 bool append_note(const QString &text)
@@ -134,7 +160,7 @@ qsizetype parse_notes(QByteArrayView bytes, NoteTable &table)
 {
     table.clear();
     table.reserve(bytes.size());
-    const QByteArrayView separator("^~-^,./");
+    const QByteArrayView separator(kSeparatorBytes);
     qsizetype count = 0;
     for_each_line(bytes, [&](QByteArrayView line) {
         if (line == separator) {
@@ -148,17 +174,17 @@ qsizetype parse_notes(QByteArrayView bytes, NoteTable &table)
     return count;
 }
 
-void load_notes(const QString &name)
+ReadResult load_notes(const QString &name)
 {
     sig_text.clear();
     sig_count = 0;
     sig_pos = 0;
     const QString path = find_app_file(name, kSigExt);
     if (path.isEmpty())
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray bytes = file.readAll();
-    sig_count = parse_notes(bytes, sig_text);
+        return ReadResult::Unreadable;
+    QByteArray bytes;
+    const ReadResult result = read_regular_file(path, kMaxBoardFileBytes, bytes);
+    if (result == ReadResult::Read)
+        sig_count = parse_notes(bytes, sig_text);
+    return result;
 }

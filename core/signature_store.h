@@ -3,8 +3,13 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include "core/safe_file.h"
 
 inline const QString kNoteSeparator = QStringLiteral("^~-^,./");
+inline constexpr char kSeparatorBytes[] = "^~-^,./";
 
 // The notes of the current board, one slot per note, each line of a note
 // followed by CR LF. It holds every note of the file; the slot after the last
@@ -34,13 +39,23 @@ extern qsizetype sig_count; // complete records found by the last load_notes
 extern qsizetype sig_pos;   // the note on show while browsing
 
 // Appends one record (the note, then the separator line) to the signature
-// file of BoardSettings.title and flushes it to the disk. Returns whether the
-// note reached the disk.
+// file of BoardSettings.title and flushes it to the disk. A record cut short
+// at the end of the file is closed first, so the new note starts a record of
+// its own; the cut text stays as a note of its own. A new file gets mode
+// 0600. Returns whether the note reached the disk.
 bool append_note(const QString &text);
 
 // Reads the signature file of that name into the note table; sig_pos = 0.
-// A file that cannot be read gives an empty table and sig_count 0.
-void load_notes(const QString &name);
+// A file that cannot be read, or is larger than kMaxBoardFileBytes, gives an
+// empty table and sig_count 0.
+ReadResult load_notes(const QString &name);
+
+// What goes before a new record at the end of a file ending in `tail` (its
+// last bytes, at least 24 of them; `whole` when tail is the whole file): nothing after a
+// separator line; the rest of a separator line cut short after a note's
+// text; else a line end (when missing) and a separator line, which make a
+// record cut short a note of its own.
+QByteArray record_closing(QByteArrayView tail, bool whole);
 
 // The bytes append_note writes for one note.
 QByteArray note_record_bytes(QStringView text);

@@ -1,7 +1,8 @@
 #include "core/sound_effect_player.h"
 
+#include "core/safe_file.h"
+
 #include <QAudioDevice>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -111,7 +112,7 @@ void SoundEffectPlayer::start_when_painted()
 void SoundEffectPlayer::start(const QString &path)
 {
     const QuietMultimedia quiet;
-    if (!QFileInfo(path).isFile() || QMediaDevices::audioOutputs().isEmpty())
+    if (!is_plain_file(path, kMaxMediaFileBytes) || QMediaDevices::audioOutputs().isEmpty())
         return;
     if (!effect_)
         effect_ = std::make_unique<QSoundEffect>();

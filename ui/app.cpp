@@ -1,5 +1,6 @@
 #include "ui/app.h"
 
+#include "core/safe_file.h"
 #include "core/single_instance.h"
 #include "core/sound_effect_player.h"
 #include "core/startup.h"
@@ -17,6 +18,7 @@ bool start_quillora(SingleInstance &instance, const std::function<void(const QSt
 
 int run_quillora(QApplication &app)
 {
+    ignore_file_size_signal();
     apply_application_conventions();
 
     SoundEffectPlayer player;

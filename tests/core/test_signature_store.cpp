@@ -93,26 +93,52 @@ void TestSignatureStore::record_cut_short_is_not_counted()
     QCOMPARE(sig_text.at(0), QStringLiteral("A\r\n"));
     QCOMPARE(sig_text.at(1), QStringLiteral("B1\r\nB2\r\n"));
 
-    // The next note goes after it; the cut lines join its slot.
+    // The next note closes it first: the cut lines are kept as a note of
+    // their own, and the new note has a record of its own.
     BoardSettings.title = QStringLiteral("Cut");
     QVERIFY(append_note(QStringLiteral("C")));
     load_notes(QStringLiteral("Cut"));
-    QCOMPARE(sig_count, qsizetype(2));
-    QCOMPARE(sig_text.at(0), QStringLiteral("A\r\n"));
-    QCOMPARE(sig_text.at(1), QStringLiteral("B1\r\nB2\r\nC\r\n"));
-    QCOMPARE(sig_text.at(2), QString());
+    QCOMPARE(sig_count, qsizetype(3));
+    QCOMPARE(slots_of(sig_text, 4), QStringList({"A\r\n", "B1\r\nB2\r\n", "C\r\n", QString()}));
 }
 
 void TestSignatureStore::next_note_after_a_cut_record_keeps_its_first_line()
 {
     TempAppFolder app;
     BoardSettings.title = QStringLiteral("Torn");
-    // Cut inside the separator line.
+    // Cut inside the separator line: the separator is completed.
     app.write(QStringLiteral("Torn.sig"), "A\r\n" + kSep + "B\r\n^~-^,");
     QVERIFY(append_note(QStringLiteral("C")));
+    QCOMPARE(app.read(QStringLiteral("Torn.sig")), "A\r\n" + kSep + "B\r\n" + kSep + "C\r\n" + kSep);
     load_notes(QStringLiteral("Torn"));
-    QCOMPARE(sig_count, qsizetype(2));
-    QCOMPARE(sig_text.at(1), QStringLiteral("B\r\n^~-^,\r\nC\r\n"));
+    QCOMPARE(sig_count, qsizetype(3));
+    QCOMPARE(slots_of(sig_text, 3), QStringList({"A\r\n", "B\r\n", "C\r\n"}));
+
+    // Cut inside a note's line, or after a whole line of it: what was
+    // written stays, as a note of its own, and the next guest's note reads
+    // back exactly as typed.
+    for (const QByteArray &cut : {QByteArray("note 022947 xxxx\r\n"), QByteArray("note 022947 xx"),
+                                  QByteArray("two\r\nlines\r"), QByteArray("^~-"),
+                                  QByteArray("^~-^,./ and more")}) {
+        app.write(QStringLiteral("Torn.sig"), "A\r\n" + kSep + cut);
+        QVERIFY(append_note(QStringLiteral("guest after")));
+        load_notes(QStringLiteral("Torn"));
+        QCOMPARE(sig_count, qsizetype(3));
+        QCOMPARE(sig_text.at(0), QStringLiteral("A\r\n"));
+        QString kept = QString::fromLatin1(cut);
+        kept.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        if (!kept.endsWith(QLatin1Char('\n')))
+            kept += QLatin1Char('\n');
+        kept.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+        QCOMPARE(sig_text.at(1), kept);
+        QCOMPARE(sig_text.at(2), QStringLiteral("guest after\r\n"));
+    }
+
+    // A file that holds nothing but a cut line keeps it as its first note.
+    app.write(QStringLiteral("Torn.sig"), "^~");
+    QVERIFY(append_note(QStringLiteral("B")));
+    load_notes(QStringLiteral("Torn"));
+    QCOMPARE(slots_of(sig_text, 3), QStringList({"^~\r\n", "B\r\n", QString()}));
 
     // Cut right after the separator's characters: the record is whole.
     app.write(QStringLiteral("Torn.sig"), "A\r\n^~-^,./");

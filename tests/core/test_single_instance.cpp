@@ -2,12 +2,17 @@
 #include "core/single_instance.h"
 #include "core/startup.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,6 +61,7 @@ private slots:
     void the_lock_is_per_user_runtime_folder();
     void a_lock_that_cannot_be_made_does_not_stop_the_program();
     void a_second_instance_is_told_and_goes_no_further();
+    void an_odd_lock_never_keeps_the_program_from_starting();
 };
 
 void TestSingleInstance::a_second_process_finds_the_program_running()
@@ -152,6 +158,39 @@ void TestSingleInstance::a_second_instance_is_told_and_goes_no_further()
     QCOMPARE(anim_speed, (std::array<qint16, 6>{80, 200, 200, 90, 50, 0}));
     QCOMPARE(anim_icon, qint16(-1));
     QCOMPARE(probe(lock), QStringLiteral("busy"));
+}
+
+// Whatever lies under the lock's name, a program starts when no other runs,
+// and a second one finds the first.
+void TestSingleInstance::an_odd_lock_never_keeps_the_program_from_starting()
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("quillora.lock"));
+    const QByteArray native = QFile::encodeName(lock);
+    const std::function<void()> odd_entries[] = {
+        [&] { QFile f(lock); QVERIFY(f.open(QIODevice::WriteOnly)); },
+        [&] { QFile f(lock); QVERIFY(f.open(QIODevice::WriteOnly)); f.write("garbage\0\xff 99999999\n", 22); },
+        [&] { QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("quillora.lock/inside"))); },
+        [&] { QVERIFY(::mkfifo(native.constData(), 0600) == 0); },
+        [&] { QVERIFY(QFile::link(QStringLiteral("/dev/null"), lock)); },
+        [&] { QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), lock)); },
+    };
+    for (const auto &make_odd_entry : odd_entries) {
+        make_odd_entry();
+        QCOMPARE(probe(lock), QStringLiteral("claimed"));
+        {
+            Holder holder(lock);
+            QCOMPARE(holder.answer(), QStringLiteral("claimed"));
+            QCOMPARE(probe(lock), QStringLiteral("busy"));
+        }
+        QCOMPARE(probe(lock), QStringLiteral("claimed"));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nowhere"))));
+        if (QFileInfo(lock).isDir() && !QFileInfo(lock).isSymLink())
+            QVERIFY(QDir(lock).removeRecursively());
+        else
+            QFile::remove(lock);
+        QVERIFY(!QFileInfo::exists(lock) && !QFileInfo(lock).isSymLink());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -19,6 +19,9 @@ QString widget_text(const QString &text)
 QString stored_text(const QString &widget_text)
 {
     QString out = widget_text;
+    // A document's raw text separates its blocks with U+2029.
+    out.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    out.replace(QChar::LineSeparator, QLatin1Char('\n'));
     out.replace(QLatin1Char('\n'), kCrLf);
     return out;
 }

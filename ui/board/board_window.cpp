@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextDocument>
 
 namespace {
 
@@ -276,7 +277,8 @@ void Form8::proc(int idx)
 // try again instead of losing it.
 void Form8::save_note()
 {
-    const QString note = Text1->toPlainText();
+    // The raw text keeps every character as typed, no-break spaces included.
+    const QString note = Text1->document()->toRawText();
     if (note.isEmpty())
         return;
     play_sound(BoardSettings.save_sound);

@@ -13,6 +13,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <limits>
+
 namespace {
 
 const QString kWrongPassword = QStringLiteral("Oops. Please try again.");
@@ -45,6 +47,8 @@ void Form9::build_controls()
     Text1->setGeometry(164, 138, 147, 27);
     Text1->setFont(ms_sans_serif(12, true));
     Text1->setEchoMode(QLineEdit::Password);
+    // Any password the wizard stores can be typed here.
+    Text1->setMaxLength(std::numeric_limits<int>::max());
     // Every typed character shows as "?" (character code 63).
     Text1->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 63; }"));
     Text1->installEventFilter(this);

@@ -25,6 +25,13 @@ QMessageBox::Icon box_icon(MessageIcon icon)
 
 } // namespace
 
+void prepare_message_box(QMessageBox &box)
+{
+    box.setAccessibleName(kAppTitle);
+    // Texts come from board files and hosts: never markup.
+    box.setTextFormat(Qt::PlainText);
+}
+
 void set_message_handler(MessageHandler h)
 {
     handler() = std::move(h);
@@ -37,6 +44,6 @@ void show_message(QWidget *parent, MessageIcon icon, const QString &text)
         return;
     }
     QMessageBox box(box_icon(icon), kAppTitle, text, QMessageBox::Ok, parent);
-    box.setAccessibleName(kAppTitle);
+    prepare_message_box(box);
     box.exec();
 }

@@ -206,7 +206,9 @@ void Form1::loadimages()
 void Form1::read_board_list()
 {
     File1.clear();
-    const QStringList entries = QDir(app_folder()).entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
+    // Regular files only: a link, a pipe or a device named like a board is
+    // not a board.
+    const QStringList entries = QDir(app_folder()).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::NoSort);
     for (const QString &entry : entries) {
         if (entry.endsWith(kBoardExtension, Qt::CaseInsensitive))
             File1.append(entry);

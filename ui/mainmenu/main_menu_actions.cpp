@@ -35,6 +35,21 @@ const std::array<QString, Form1::kActions> kFrameNames{
     QStringLiteral("view"), QStringLiteral("exit"),
 };
 
+// Loads the board, and its notes when asked. A file too large to read is
+// told to the host and the board is not opened.
+bool load_for_opening(QWidget *parent, const QString &name, bool with_notes)
+{
+    reset_board();
+    bool too_large = load_board(name) == ReadResult::TooLarge;
+    if (!too_large && with_notes)
+        too_large = load_notes(name) == ReadResult::TooLarge;
+    if (too_large) {
+        reset_board();
+        show_message(parent, MessageIcon::Critical, kBoardTooLargeMessage);
+    }
+    return !too_large;
+}
+
 QAction *add_item(QMenu *menu, const QString &object_name, const QString &text)
 {
     QAction *action = menu->addAction(text);
@@ -129,9 +144,8 @@ void Form1::edit_board()
         show_message(this, MessageIcon::Information, kEditNeedsBoard);
         return;
     }
-    const QString name = selected_board();
-    reset_board();
-    load_board(name);
+    if (!load_for_opening(this, selected_board(), false))
+        return;
     if (!BoardSettings.password.isEmpty()) {
         board_mode = kGuestMode;
         hand_over(this, Window::Gate);
@@ -146,9 +160,8 @@ void Form1::run_board()
         show_message(this, MessageIcon::Information, kRunNeedsBoard);
         return;
     }
-    const QString name = selected_board();
-    reset_board();
-    load_board(name);
+    if (!load_for_opening(this, selected_board(), false))
+        return;
     board_mode = kGuestMode;
     hand_over(this, Window::Board);
 }
@@ -164,9 +177,8 @@ void Form1::view_signatures()
         show_message(this, MessageIcon::Information, kNoSignatures);
         return;
     }
-    reset_board();
-    load_board(name);
-    load_notes(name);
+    if (!load_for_opening(this, name, true))
+        return;
     board_mode = kBrowseMode;
     hand_over(this, BoardSettings.password.isEmpty() ? Window::Board : Window::Gate);
 }

@@ -2,6 +2,8 @@
 
 #include "core/app_folder.h"
 #include "core/board_file.h"
+#include "core/safe_file.h"
+#include "core/signature_store.h"
 
 #include <QFile>
 
@@ -10,33 +12,23 @@ namespace {
 const QString kBoardExt = QStringLiteral(".qla");
 const QString kNotesExt = QStringLiteral(".sig");
 
-// Appends the bytes of one file to another and makes sure they reached it.
-bool append_file(const QString &from, const QString &to)
-{
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        return false;
-    QFile target(to);
-    if (!target.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    if (target.write(bytes) != bytes.size() || !target.flush())
-        return false;
-    target.close();
-    return target.error() == QFileDevice::NoError;
-}
-
 // Notes left under the new title by a board file removed earlier are kept,
-// and the moved board's notes follow them.
-bool move_notes(const QString &old_notes, const QString &new_title)
+// and the moved board's notes follow them. The new file replaces the old in
+// one step, so on any failure both files stay as they were.
+bool carry_notes(const QString &old_notes, const QString &new_title)
 {
+    QByteArray moved;
+    if (read_regular_file(old_notes, kMaxBoardFileBytes, moved) != ReadResult::Read)
+        return false;
     const QString existing = find_app_file(new_title, kNotesExt);
-    const bool kept = existing.isEmpty()
-                          ? QFile::copy(old_notes, app_path(new_title + kNotesExt))
-                          : append_file(old_notes, existing);
-    return kept && QFile::remove(old_notes);
+    QByteArray notes;
+    if (!existing.isEmpty()) {
+        if (read_regular_file(existing, kMaxBoardFileBytes, notes) != ReadResult::Read)
+            return false;
+        notes += record_closing(notes, true);
+    }
+    notes += moved;
+    return replace_file(existing.isEmpty() ? app_path(new_title + kNotesExt) : existing, notes);
 }
 
 } // namespace
@@ -49,8 +41,16 @@ bool board_was_retitled(const BoardDefinition &board)
 bool move_old_board(const QString &old_title, const QString &new_title)
 {
     const QString old_notes = find_app_file(old_title, kNotesExt);
-    if (!old_notes.isEmpty() && !move_notes(old_notes, new_title))
-        return false;
+    if (!old_notes.isEmpty()) {
+        if (!carry_notes(old_notes, new_title))
+            return false;
+        // The notes are safe under the new title: a failure from here on
+        // leaves at most a copy behind, never a loss.
+        if (!QFile::remove(old_notes))
+            return true;
+    }
     const QString old_board = find_app_file(old_title, kBoardExt);
-    return !old_board.isEmpty() && QFile::remove(old_board);
+    if (!old_board.isEmpty())
+        QFile::remove(old_board);
+    return true;
 }

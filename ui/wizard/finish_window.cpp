@@ -70,7 +70,8 @@ void Form7::Image2_Click()
         show_message(this, MessageIcon::Information, kBoardSavedMessage);
     else
         show_message(this, MessageIcon::Critical, kBoardNotSavedMessage);
-    if (ok && board_was_retitled(BoardSettings))
-        move_old_board(BoardSettings.loaded_title, BoardSettings.title);
+    if (ok && board_was_retitled(BoardSettings)
+        && !move_old_board(BoardSettings.loaded_title, BoardSettings.title))
+        show_message(this, MessageIcon::Critical, kNotesNotMovedMessage);
     hand_over(this, Window::MainMenu);
 }

@@ -266,6 +266,16 @@ void TestBoardWindow::guest_saves_notes_to_the_signature_file()
     QTest::keyClicks(text, long_line);
     click(board, QStringLiteral("Image2_1"));
     QVERIFY(app.read(kSig).endsWith("\r\n" + long_line.toLatin1() + "\r\n^~-^,./\r\n"));
+
+    // Every character as typed: no-break spaces stay what they are.
+    const QString exact = QStringLiteral("a\u00A0b\u00A0\u00A0c");
+    for (QChar c : exact)
+        QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClicks(text, QStringLiteral("end"));
+    click(board, QStringLiteral("Image2_1"));
+    load_notes(QStringLiteral("Party"));
+    QCOMPARE(sig_text.at(sig_count - 1), exact + QStringLiteral("\r\nend\r\n"));
 }
 
 void TestBoardWindow::empty_note_does_nothing_and_blank_is_saved()

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QSettings>
@@ -21,6 +22,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -558,6 +560,50 @@ private slots:
         QTest::mouseClick(action_picture(w, 2), Qt::LeftButton);
         QVERIFY(qobject_cast<Form8 *>(window_after_hand_over()));
         QCOMPARE(BoardSettings.title, QStringLiteral("c2"));
+    }
+
+    // Links, pipes and folders named like boards are not boards; a board
+    // too large to read is not opened, and the host is told why.
+    void odd_entries_and_boards_too_large()
+    {
+        write_board(QStringLiteral("Alpha.qla"), QStringLiteral("Alpha"));
+        QVERIFY(QFile::link(folder->file(QStringLiteral("Alpha.qla")), folder->file(QStringLiteral("Linked.qla"))));
+        QVERIFY(QFile::link(folder->file(QStringLiteral("none")), folder->file(QStringLiteral("Dangling.qla"))));
+        QVERIFY(::mkfifo(QFile::encodeName(folder->file(QStringLiteral("Pipe.qla"))).constData(), 0600) == 0);
+        QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("Folder.qla")));
+        write_board(QStringLiteral("Zebra.qla"), QStringLiteral("Zebra"));
+        Form1 *w = open_menu();
+        QCOMPARE(slot(w, 0)->text(), QStringLiteral("Alpha"));
+        QCOMPARE(slot(w, 1)->text(), QStringLiteral("Zebra"));
+        QCOMPARE(slot(w, 2)->text(), QString());
+        close_all_windows();
+
+        // Zebra's notes outgrow what is read; then its board file does.
+        QFile notes(folder->file(QStringLiteral("Zebra.sig")));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        QVERIFY(notes.resize(kMaxBoardFileBytes + 1));
+        notes.close();
+        w = open_menu_with_selection(1);
+        QTest::mouseClick(action_picture(w, 3), Qt::LeftButton);
+        QCOMPARE(messages->texts(), QStringList{kBoardTooLargeMessage});
+        QCOMPARE(messages->boxes[0].first, MessageIcon::Critical);
+        QCOMPARE(windows_of<Form1>().size(), 1);
+        QVERIFY(windows_of<Form1>()[0]->isVisible());
+        QCOMPARE(BoardSettings.title, QString());
+        QCOMPARE(sig_count, qsizetype(0));
+        close_all_windows();
+        messages->clear();
+        QFile board(folder->file(QStringLiteral("Zebra.qla")));
+        QVERIFY(board.resize(kMaxBoardFileBytes + 1));
+        for (int action : {1, 2}) {
+            w = open_menu_with_selection(1);
+            QTest::mouseClick(action_picture(w, action), Qt::LeftButton);
+            QCOMPARE(messages->texts(), QStringList{kBoardTooLargeMessage});
+            QVERIFY(windows_of<Form1>()[0]->isVisible());
+            QCOMPARE(windows_of<Form8>().size(), 0);
+            close_all_windows();
+            messages->clear();
+        }
     }
 
     void quit_ends_program_with_export_window_open()

@@ -4,6 +4,7 @@
 #include "core/signature_store.h"
 #include "tests/support/test_support.h"
 #include "tests/ui/wizard/wizard_driver.h"
+#include "ui/wizard/board_rename.h"
 #include "ui/wizard/finish_window.h"
 
 #include <QDir>
@@ -63,6 +64,7 @@ private slots:
     void retitled_board_takes_its_notes_along();
     void retitled_onto_left_over_notes_keeps_both();
     void failed_save_leaves_old_files();
+    void notes_that_cannot_move_stay_with_the_old_title();
 };
 
 void TestWizardFinish::new_board_is_saved()
@@ -177,6 +179,28 @@ void TestWizardFinish::failed_save_leaves_old_files()
     QCOMPARE(files(app), (QStringList{"Party.qla", "Party.sig"}));
     QCOMPARE(app.read(QStringLiteral("Party.qla")), kPartyBoard);
     QCOMPARE(app.read(QStringLiteral("Party.sig")), signatures);
+}
+
+// The board is saved under its new title, but its notes cannot follow (a
+// folder in the way): the host is told after the save message, and the
+// board keeps its notes under its old title.
+void TestWizardFinish::notes_that_cannot_move_stay_with_the_old_title()
+{
+    TempAppFolder app;
+    MessageRecorder messages;
+    const QByteArray signatures = notes({"Keep me", "And me"});
+    edit_party(app, signatures);
+    QVERIFY(QDir(app.path()).mkdir(QStringLiteral("Big Party.sig")));
+    finish_as(QStringLiteral("Big Party"));
+    QCOMPARE(messages.boxes.size(), 2);
+    QCOMPARE(messages.boxes[0].second, kBoardSavedMessage);
+    QCOMPARE(messages.boxes[1].first, MessageIcon::Critical);
+    QCOMPARE(messages.boxes[1].second, kNotesNotMovedMessage);
+    QCOMPARE(files(app), (QStringList{"Big Party.qla", "Party.qla", "Party.sig"}));
+    QCOMPARE(app.read(QStringLiteral("Party.qla")), kPartyBoard);
+    QCOMPARE(app.read(QStringLiteral("Party.sig")), signatures);
+    load_notes(QStringLiteral("Party"));
+    QCOMPARE(sig_count, qsizetype(2));
 }
 
 QTEST_MAIN(TestWizardFinish)

@@ -1,0 +1,271 @@
+#include "core/app_folder.h"
+#include "core/board_file.h"
+#include "core/signature_store.h"
+#include "tests/support/test_support.h"
+#include "ui/wizard/board_rename.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <dlfcn.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Every fsync of this process goes through here: the test counts the calls
+// on regular files and can make them fail as a failing disk would.
+namespace {
+int regular_fsyncs = 0;
+bool fail_fsync = false;
+} // namespace
+
+extern "C" int fsync(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        ++regular_fsyncs;
+        if (fail_fsync) {
+            errno = EIO;
+            return -1;
+        }
+    }
+    using Fsync = int (*)(int);
+    static const auto real = reinterpret_cast<Fsync>(::dlsym(RTLD_NEXT, "fsync"));
+    return real(fd);
+}
+
+namespace {
+
+mode_t mode_of(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+struct FailFsync {
+    FailFsync() { fail_fsync = true; }
+    ~FailFsync() { fail_fsync = false; }
+};
+
+// Detaches a mount when the test function ends, passed or not.
+struct Unmount {
+    QString dir;
+    ~Unmount()
+    {
+        set_app_folder(QString());
+        ::umount2(QFile::encodeName(dir).constData(), MNT_DETACH);
+    }
+};
+
+const QByteArray kSep = "^~-^,./\r\n";
+
+} // namespace
+
+class TestDurability : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void every_write_reaches_the_disk();
+    void a_failing_flush_is_a_failed_write();
+    void a_file_size_limit_is_a_failed_write();
+    void new_files_are_private_and_modes_are_kept();
+    void a_retitle_moves_the_notes_whole();
+    void a_retitle_that_cannot_copy_changes_nothing();
+    void a_retitle_on_a_full_disk_changes_nothing();
+
+private:
+    QString namespace_error_;
+};
+
+void TestDurability::initTestCase()
+{
+    if (::unshare(CLONE_NEWNS) != 0)
+        namespace_error_ = QStringLiteral("no mount namespace of its own: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    else if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        namespace_error_ = QStringLiteral("mounts cannot be made private: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+void TestDurability::every_write_reaches_the_disk()
+{
+    TempAppFolder app(false);
+    BoardSettings.title = QStringLiteral("Party");
+    regular_fsyncs = 0;
+    QVERIFY(save_board(QStringLiteral("Party")));
+    QCOMPARE(regular_fsyncs, 1);
+    QVERIFY(append_note(QStringLiteral("first")));
+    QCOMPARE(regular_fsyncs, 2);
+    QVERIFY(append_note(QStringLiteral("second")));
+    QCOMPARE(regular_fsyncs, 3);
+    BoardSettings.loaded_title = QStringLiteral("Party");
+    BoardSettings.title = QStringLiteral("Big Party");
+    QVERIFY(save_board(QStringLiteral("Big Party")));
+    QCOMPARE(regular_fsyncs, 4);
+    QVERIFY(move_old_board(QStringLiteral("Party"), QStringLiteral("Big Party")));
+    QCOMPARE(regular_fsyncs, 5);
+}
+
+void TestDurability::a_failing_flush_is_a_failed_write()
+{
+    TempAppFolder app(false);
+    BoardSettings.title = QStringLiteral("Party");
+    QVERIFY(save_board(QStringLiteral("Party")));
+    QVERIFY(append_note(QStringLiteral("first")));
+    const QByteArray board = app.read(QStringLiteral("Party.qla"));
+    {
+        const FailFsync failing;
+        BoardSettings.password = QStringLiteral("changed");
+        QVERIFY(!save_board(QStringLiteral("Party")));
+        QVERIFY(!append_note(QStringLiteral("second")));
+        QVERIFY(!move_old_board(QStringLiteral("Party"), QStringLiteral("Big Party")));
+    }
+    // Nothing half done: the old board, one note, no temporary file left.
+    QCOMPARE(app.read(QStringLiteral("Party.qla")), board);
+    QCOMPARE(app.read(QStringLiteral("Party.sig")), "first\r\n" + kSep);
+    QCOMPARE(QDir(app.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Party.qla", "Party.sig"}));
+}
+
+// The child sets itself up as the program does; without that, the limit
+// ends it by SIGXFSZ and the note is lost with nothing said.
+void TestDurability::a_file_size_limit_is_a_failed_write()
+{
+    TempAppFolder app(false);
+    app.write(QStringLiteral("Party.sig"), "first\r\n" + kSep);
+    const QByteArray board = "Party\r\n\r\n-1 \r\n-1 \r\n\r\n\r\nThanks\r\nHi\r\n";
+    app.write(QStringLiteral("Party.qla"), board);
+    QProcess child;
+    child.start(QStringLiteral(FSIZE_CHILD), {app.path(), QStringLiteral("Party"), QStringLiteral("4096"),
+                                              QStringLiteral("10000")});
+    QVERIFY(child.waitForFinished(20000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(child.readAllStandardOutput(), QByteArray("note failed\nboard failed\n"));
+    QCOMPARE(app.read(QStringLiteral("Party.sig")), "first\r\n" + kSep);
+    QCOMPARE(app.read(QStringLiteral("Party.qla")), board);
+    QCOMPARE(QDir(app.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Party.qla", "Party.sig"}));
+
+    // Within the limit both go through.
+    child.start(QStringLiteral(FSIZE_CHILD), {app.path(), QStringLiteral("Party"), QStringLiteral("4096"),
+                                              QStringLiteral("100")});
+    QVERIFY(child.waitForFinished(20000));
+    QCOMPARE(child.readAllStandardOutput(), QByteArray("note saved\nboard saved\n"));
+}
+
+void TestDurability::new_files_are_private_and_modes_are_kept()
+{
+    TempAppFolder app(false);
+    const mode_t old_mask = ::umask(022);
+    BoardSettings.title = QStringLiteral("Private");
+    BoardSettings.password = QStringLiteral("secret");
+    QVERIFY(save_board(QStringLiteral("Private")));
+    QVERIFY(append_note(QStringLiteral("a private word")));
+    QCOMPARE(mode_of(app.file("Private.qla")), mode_t(0600));
+    QCOMPARE(mode_of(app.file("Private.sig")), mode_t(0600));
+
+    // A host who chose other modes keeps them.
+    QVERIFY(::chmod(QFile::encodeName(app.file("Private.qla")).constData(), 0640) == 0);
+    QVERIFY(::chmod(QFile::encodeName(app.file("Private.sig")).constData(), 0604) == 0);
+    QVERIFY(save_board(QStringLiteral("Private")));
+    QVERIFY(append_note(QStringLiteral("another")));
+    QCOMPARE(mode_of(app.file("Private.qla")), mode_t(0640));
+    QCOMPARE(mode_of(app.file("Private.sig")), mode_t(0604));
+
+    // Notes moved to a new title: a new file is private, an existing one
+    // keeps its mode.
+    QVERIFY(move_old_board(QStringLiteral("Private"), QStringLiteral("Moved")));
+    QCOMPARE(mode_of(app.file("Moved.sig")), mode_t(0600));
+    app.write(QStringLiteral("Again.qla"), "Again\r\n");
+    app.write(QStringLiteral("Again.sig"), "old\r\n" + kSep);
+    QVERIFY(::chmod(QFile::encodeName(app.file("Moved.sig")).constData(), 0640) == 0);
+    QVERIFY(move_old_board(QStringLiteral("Again"), QStringLiteral("Moved")));
+    QCOMPARE(mode_of(app.file("Moved.sig")), mode_t(0640));
+    ::umask(old_mask);
+}
+
+void TestDurability::a_retitle_moves_the_notes_whole()
+{
+    TempAppFolder app(false);
+    app.write(QStringLiteral("Party.qla"), "Party\r\n");
+    app.write(QStringLiteral("Party.sig"), "one\r\n" + kSep + "two\r\n" + kSep);
+    // Notes left under the new title, the last one cut short.
+    app.write(QStringLiteral("Big Party.sig"), "left\r\n" + kSep + "cut sh");
+    app.write(QStringLiteral("Big Party.qla"), "Big Party\r\n");
+    QVERIFY(move_old_board(QStringLiteral("Party"), QStringLiteral("Big Party")));
+    QCOMPARE(app.read(QStringLiteral("Big Party.sig")),
+             "left\r\n" + kSep + "cut sh\r\n" + kSep + "one\r\n" + kSep + "two\r\n" + kSep);
+    QCOMPARE(QDir(app.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Big Party.qla", "Big Party.sig"}));
+
+    // Without notes, the old board file goes all the same.
+    app.write(QStringLiteral("Bare.qla"), "Bare\r\n");
+    QVERIFY(move_old_board(QStringLiteral("Bare"), QStringLiteral("Big Party")));
+    QVERIFY(!QFile::exists(app.file("Bare.qla")));
+}
+
+void TestDurability::a_retitle_that_cannot_copy_changes_nothing()
+{
+    TempAppFolder app(false);
+    const QByteArray notes = "one\r\n" + kSep + "two\r\n" + kSep;
+    app.write(QStringLiteral("Party.qla"), "Party\r\n");
+    app.write(QStringLiteral("Party.sig"), notes);
+    app.write(QStringLiteral("Big Party.qla"), "Big Party\r\n");
+    const auto files = [&app] {
+        return QDir(app.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+
+    // A folder in the way.
+    QVERIFY(QDir(app.path()).mkdir(QStringLiteral("Big Party.sig")));
+    QVERIFY(!move_old_board(QStringLiteral("Party"), QStringLiteral("Big Party")));
+    QCOMPARE(app.read(QStringLiteral("Party.sig")), notes);
+    QCOMPARE(files(), QStringList({"Big Party.qla", "Big Party.sig", "Party.qla", "Party.sig"}));
+    QVERIFY(QDir(app.path()).rmdir(QStringLiteral("Big Party.sig")));
+
+    // A link in the way, to the old board's own notes.
+    QVERIFY(QFile::link(QStringLiteral("Party.sig"), app.file("Big Party.sig")));
+    QVERIFY(!move_old_board(QStringLiteral("Party"), QStringLiteral("Big Party")));
+    QCOMPARE(app.read(QStringLiteral("Party.sig")), notes);
+    QVERIFY(QFileInfo(app.file("Big Party.sig")).isSymLink());
+    QCOMPARE(files(), QStringList({"Big Party.qla", "Big Party.sig", "Party.qla", "Party.sig"}));
+}
+
+void TestDurability::a_retitle_on_a_full_disk_changes_nothing()
+{
+    QTemporaryDir dir;
+    if (!namespace_error_.isEmpty())
+        QSKIP(qPrintable(namespace_error_));
+    QVERIFY(::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=512k") == 0);
+    const Unmount unmount{dir.path()};
+    set_app_folder(dir.path());
+    reset_board();
+    // Old notes of 200 kB, and 200 kB of notes under the new title: the
+    // merged file does not fit beside them.
+    BoardSettings.title = QStringLiteral("Party");
+    QVERIFY(save_board(QStringLiteral("Party")));
+    const QString long_note(1000, QLatin1Char('p'));
+    for (int i = 0; i < 200; ++i)
+        QVERIFY(append_note(long_note));
+    BoardSettings.title = QStringLiteral("Big Party");
+    for (int i = 0; i < 200; ++i)
+        QVERIFY(append_note(long_note));
+    QVERIFY(save_board(QStringLiteral("Big Party")));
+    const auto read = [&dir](const char *name) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray old_notes = read("Party.sig");
+    const QByteArray new_notes = read("Big Party.sig");
+    QVERIFY(!move_old_board(QStringLiteral("Party"), QStringLiteral("Big Party")));
+    QCOMPARE(read("Party.sig"), old_notes);
+    QCOMPARE(read("Big Party.sig"), new_notes);
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Party.qla"))));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"Big Party.qla", "Big Party.sig", "Party.qla", "Party.sig"}));
+}
+
+QTEST_GUILESS_MAIN(TestDurability)
+#include "test_durability.moc"
