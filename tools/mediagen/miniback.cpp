@@ -27,7 +27,8 @@ void paintRim(QPainter &p)
     Rng rng(475);
     // Only the pieces along the rim stay in sight: the paper covers the rest.
     // The rim stays plain where step 5's microphone overlaps it.
-    confetti(p, rng, QRectF(0, 0, 475, 280), 900, 4.5, {kSheet.adjusted(8, 8, -8, -8), QRectF(372, 0, 103, 58)}, 240);
+    confetti(p, rng, QRectF(0, 0, 475, 280), 900, 4.5,
+             {kSheet.adjusted(8, 8, -8, -8), QRectF(372, 0, 103, 58)}, 240);
 }
 
 void paintSheet(QPainter &p)
