@@ -24,9 +24,10 @@ if [ ! -f "$media/mback.jpg" ]; then
 fi
 
 # Largest first, then the rest by name; every tile keeps its aspect ratio.
+# The name@2x.jpg files are the same pictures drawn at double density.
 cd "$media"
-files=$(ls mback.jpg miniback.jpg b_*.jpg t_*.jpg quillora.png 2>/dev/null;
-        ls *.jpg | grep -v -e '^mback' -e '^miniback' -e '^b_' -e '^t_' | sort -V)
+files=$( (ls mback.jpg miniback.jpg b_*.jpg t_*.jpg quillora.png 2>/dev/null;
+          ls *.jpg | grep -v -e '^mback' -e '^miniback' -e '^b_' -e '^t_' | sort -V) | grep -v '@2x')
 # shellcheck disable=SC2086
 "$montage" -font "$font" -pointsize 11 -label '%f' -background '#d8d8d8' \
     -geometry '200x160>+6+6' -tile 10x $files "$out"

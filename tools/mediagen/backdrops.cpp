@@ -14,8 +14,9 @@ constexpr int kReduce = 2;
 
 QImage haloBackdrop()
 {
-    QImage img(kBackdropSize, QImage::Format_RGB32);
+    QImage img = scaledCanvas(kBackdropSize);
     QPainter p(&img);
+    useLogicalUnits(p);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(640, 400);
     QRadialGradient g(c, 820);
@@ -125,6 +126,7 @@ QImage woodBackdrop()
     });
     // Plank seams, with the joints of each row staggered.
     QPainter p(&img);
+    useLogicalUnits(p);
     p.setRenderHint(QPainter::Antialiasing);
     for (int row = 0; row * plank < 800; ++row) {
         const qreal y = row * plank;

@@ -233,6 +233,7 @@ QImage rosesBackdrop()
         return mixRgb(qRgb(255, 236, 236), qRgb(246, 200, 208), n * 0.8 + y / 1600.0);
     });
     QPainter p(&img);
+    useLogicalUnits(p);
     p.setRenderHint(QPainter::Antialiasing);
     Rng rng(333);
     const QList<QPointF> spots = scatter(rng, 6, 4, 0.3);
@@ -245,6 +246,7 @@ QImage shellsBackdrop()
 {
     QImage img = beach();
     QPainter p(&img);
+    useLogicalUnits(p);
     p.setRenderHint(QPainter::Antialiasing);
     Rng rng(444);
     const QColor tints[] = {QColor(250, 190, 170), QColor(255, 226, 190), QColor(236, 180, 200),

@@ -1,32 +1,24 @@
 // The small push buttons: scroll up/down for the board list (normal and
 // pressed), save / start over, and next / previous signature.
 #include "generators.h"
+#include "menu.h"
 #include "shared.h"
 
 namespace mg {
 
 namespace {
 
-// The socket in mback.jpg the scroll buttons sit in, so the corners blend.
-void socketFill(QPainter &p, const QRectF &r)
+// A scroll button drawn over its socket in the main menu's background.
+QImage scrollButton(const QImage &menu, bool up, bool pressed)
 {
-    QLinearGradient sg(r.topLeft(), r.bottomLeft());
-    sg.setColorAt(0, QColor(170, 130, 90));
-    sg.setColorAt(0.15, QColor(214, 186, 146));
-    sg.setColorAt(1, QColor(246, 232, 204));
-    p.fillRect(r, sg);
-}
-
-QImage scrollButton(bool up, bool pressed)
-{
-    const QSize size(40, 47);
-    return render(size, 4, Qt::white, [&](QPainter &p) {
-        socketFill(p, QRectF(0, 0, 40, 47));
-        const QRectF body = pressed ? QRectF(2.5, 3.5, 35, 41.5) : QRectF(2, 1.5, 36, 42.5);
+    const QRect socket = kScrollSockets[up ? 0 : 1];
+    return drawnOver(menu, socket, render(socket.size(), 4, Qt::transparent, [&](QPainter &p) {
+        // Inside the socket, whose rim shows all round.
+        const QRectF body = pressed ? QRectF(4.5, 4.5, 31, 37) : QRectF(4, 3.5, 31.5, 37.5);
         QPainterPath shape;
         shape.addRoundedRect(body, 9, 9);
         if (!pressed)
-            softShadow(p, shape, QPointF(0.8, 2), 2.2, 110);
+            softShadow(p, shape, QPointF(0.5, 1.5), 1.5, 110);
         const QColor base = pressed ? QColor(196, 92, 24) : QColor(250, 140, 40);
         QLinearGradient g(body.topLeft(), body.bottomLeft());
         g.setColorAt(0, pressed ? base.darker(125) : base.lighter(135));
@@ -64,7 +56,7 @@ QImage scrollButton(bool up, bool pressed)
         vFill(p, arrow, QColor(255, 255, 255), pressed ? QColor(240, 220, 200) : QColor(255, 236, 210));
         p.setPen(QPen(QColor(140, 60, 10, 200), 0.8));
         p.drawPath(arrow);
-    });
+    }));
 }
 
 // A bold, glossy symbol with a dark rim on white.
@@ -167,10 +159,11 @@ void arrowButton(QPainter &p, const QRectF &area, int dir, const QColor &base)
 
 void writeButtons(Output &out)
 {
-    saveJpeg(out, scrollButton(true, false), QStringLiteral("up.jpg"));
-    saveJpeg(out, scrollButton(true, true), QStringLiteral("up_s.jpg"));
-    saveJpeg(out, scrollButton(false, false), QStringLiteral("db.jpg"));
-    saveJpeg(out, scrollButton(false, true), QStringLiteral("db_s.jpg"));
+    const QImage menu = menuBackground();
+    saveJpeg(out, scrollButton(menu, true, false), QStringLiteral("up.jpg"));
+    saveJpeg(out, scrollButton(menu, true, true), QStringLiteral("up_s.jpg"));
+    saveJpeg(out, scrollButton(menu, false, false), QStringLiteral("db.jpg"));
+    saveJpeg(out, scrollButton(menu, false, true), QStringLiteral("db_s.jpg"));
     saveJpeg(out, symbolButton(checkShape(), QColor(40, 180, 70)), QStringLiteral("check.jpg"));
     saveJpeg(out, symbolButton(crossShape(), QColor(226, 40, 40)), QStringLiteral("xmark.jpg"));
     saveJpeg(out, signatureArrow(1), QStringLiteral("svf.jpg"));

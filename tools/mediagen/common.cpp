@@ -86,14 +86,34 @@ QFont font(Face face, qreal pixelSize)
     return f;
 }
 
+namespace {
+int g_scale = 1;
+} // namespace
+
+int drawScale() { return g_scale; }
+void setDrawScale(int scale) { g_scale = scale; }
+
 void Output::fail(const QString &what)
 {
     std::fprintf(stderr, "mediagen: %s\n", qPrintable(what));
     ok = false;
 }
 
-void saveJpeg(Output &out, const QImage &img, const QString &name)
+namespace {
+
+QString scaledName(const QString &name)
 {
+    if (drawScale() == 1)
+        return name;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return name.left(dot) + QStringLiteral("@%1x").arg(drawScale()) + name.mid(dot);
+}
+
+} // namespace
+
+void saveJpeg(Output &out, const QImage &img, const QString &plainName)
+{
+    const QString name = scaledName(plainName);
     QImageWriter writer(out.mediaDir + QLatin1Char('/') + name, "jpeg");
     writer.setQuality(90);
     writer.setOptimizedWrite(true);
@@ -118,30 +138,37 @@ QImage downscale(const QImage &img, QSize size)
 
 QImage render(QSize size, int ss, QColor fill, const DrawFn &draw)
 {
-    QImage big(size * ss, QImage::Format_ARGB32_Premultiplied);
+    // At double density the picture itself holds half the supersampling.
+    const int scale = drawScale(), factor = scale * std::max(1, ss / scale);
+    QImage big(size * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(fill);
     {
         QPainter p(&big);
         p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
                          QPainter::TextAntialiasing);
-        p.scale(ss, ss);
+        p.scale(factor, factor);
         draw(p);
     }
-    return downscale(big, size);
+    return downscale(big, size * scale);
 }
 
-QImage renderOver(const QImage &base, int ss, const DrawFn &draw)
+QImage scaledCanvas(QSize size)
 {
-    QImage big = base.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                     .scaled(base.size() * ss, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    {
-        QPainter p(&big);
-        p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
-                         QPainter::TextAntialiasing);
-        p.scale(ss, ss);
-        draw(p);
-    }
-    return downscale(big, base.size());
+    return QImage(size * drawScale(), QImage::Format_RGB32);
+}
+
+void useLogicalUnits(QPainter &p)
+{
+    p.scale(drawScale(), drawScale());
+}
+
+QImage drawnOver(const QImage &ground, const QRect &place, const QImage &layer)
+{
+    const int scale = drawScale();
+    QImage shot = ground.copy(QRect(place.topLeft() * scale, place.size() * scale));
+    QPainter p(&shot);
+    p.drawImage(0, 0, layer);
+    return shot;
 }
 
 QColor mix(const QColor &a, const QColor &b, double t)
@@ -325,46 +352,6 @@ void drawBalloon(QPainter &p, QPointF c, qreal r, const QColor &col, QPointF kno
     tie.lineTo(knot + QPointF(3, 4));
     tie.closeSubpath();
     p.fillPath(tie, col.darker(130));
-}
-
-QImage blurred(const QImage &src, int radius)
-{
-    QImage img = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const int w = img.width(), h = img.height();
-    std::vector<quint32> line(std::max(w, h));
-    auto pass = [&](bool horizontal) {
-        const int outer = horizontal ? h : w, inner = horizontal ? w : h;
-        for (int o = 0; o < outer; ++o) {
-            auto px = [&](int i) -> quint32 & {
-                return horizontal ? reinterpret_cast<quint32 *>(img.scanLine(o))[i]
-                                  : reinterpret_cast<quint32 *>(img.scanLine(i))[o];
-            };
-            for (int i = 0; i < inner; ++i)
-                line[i] = px(i);
-            int sum[4] = {0, 0, 0, 0};
-            const int span = 2 * radius + 1;
-            for (int i = -radius - 1; i < radius; ++i) {
-                const quint32 v = line[qBound(0, i, inner - 1)];
-                for (int c = 0; c < 4; ++c)
-                    sum[c] += (v >> (c * 8)) & 0xff;
-            }
-            for (int i = 0; i < inner; ++i) {
-                const quint32 in = line[qMin(i + radius, inner - 1)];
-                const quint32 outv = line[qMax(i - radius - 1, 0)];
-                quint32 v = 0;
-                for (int c = 0; c < 4; ++c) {
-                    sum[c] += int((in >> (c * 8)) & 0xff) - int((outv >> (c * 8)) & 0xff);
-                    v |= quint32(sum[c] / span) << (c * 8);
-                }
-                px(i) = v;
-            }
-        }
-    };
-    for (int k = 0; k < 3; ++k) {
-        pass(true);
-        pass(false);
-    }
-    return img;
 }
 
 } // namespace mg

@@ -43,17 +43,28 @@ struct Output {
     void fail(const QString &what);
 };
 
+// Every picture is drawn at drawScale() device pixels per logical pixel: 1
+// for the files read on ordinary screens, 2 for the name@2x files read on
+// high-density ones. Sizes and places in the drawing code stay logical.
+int drawScale();
+void setDrawScale(int scale);
+
+// Writes name.jpg, or name@2x.jpg while drawing at scale 2.
 void saveJpeg(Output &out, const QImage &img, const QString &name);
 void savePng(Output &out, const QImage &img, const QString &name);
 
 using DrawFn = std::function<void(QPainter &)>;
 
 // Paints `draw` in logical coordinates of `size` at `ss` times the
-// resolution and scales the result down smoothly.
+// resolution and scales the result down smoothly to `size` times the scale.
 QImage render(QSize size, int ss, QColor fill, const DrawFn &draw);
-// As render(), starting from an existing picture of the same logical size.
-QImage renderOver(const QImage &base, int ss, const DrawFn &draw);
 QImage downscale(const QImage &img, QSize size);
+// A blank picture of logical `size` and a painter on it in logical units.
+QImage scaledCanvas(QSize size);
+void useLogicalUnits(QPainter &p);
+// The part of `ground` at logical `place` with `layer` drawn over it: a
+// picture the program lays on that place of a background.
+QImage drawnOver(const QImage &ground, const QRect &place, const QImage &layer);
 
 QColor mix(const QColor &a, const QColor &b, double t);
 QColor withAlpha(QColor c, int alpha);
@@ -77,9 +88,6 @@ void streamer(QPainter &p, QPointF a, QPointF b, qreal amp, qreal waves, qreal w
 
 // A glossy party balloon centred on `c` whose string runs to `knotTo`.
 void drawBalloon(QPainter &p, QPointF c, qreal r, const QColor &col, QPointF knotTo);
-
-// Three-pass box blur of an ARGB picture.
-QImage blurred(const QImage &img, int radius);
 
 // Festive palette shared by the pictures.
 extern const QColor kPartyColours[8];

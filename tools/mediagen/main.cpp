@@ -29,13 +29,18 @@ int main(int argc, char **argv)
     }
     if (!mg::loadFonts())
         return 1;
-    mg::writeMenu(out);
+    // Every picture of the catalogue at normal and at double density.
+    for (const int scale : {1, 2}) {
+        mg::setDrawScale(scale);
+        mg::writeMenu(out);
+        mg::writeMiniback(out);
+        mg::writeButtons(out);
+        mg::writeWizardArt(out);
+        mg::writeBackdrops(out);
+        mg::writeThemes(out);
+    }
+    mg::setDrawScale(1);
     mg::writeAppIcon(out);
-    mg::writeMiniback(out);
-    mg::writeButtons(out);
-    mg::writeWizardArt(out);
-    mg::writeBackdrops(out);
-    mg::writeThemes(out);
     mg::writeSounds(out);
     return out.ok ? 0 : 1;
 }

@@ -8,6 +8,8 @@
 
 namespace mg {
 
+const QRect kScrollSockets[2] = {QRect(194, 204, 40, 47), QRect(242, 204, 40, 47)};
+
 namespace {
 
 const QSize kMenuSize(640, 400);
@@ -16,7 +18,6 @@ const QRect kRowSlots[5] = {
     QRect(44, 112, 362, 17), QRect(35, 130, 373, 17), QRect(35, 148, 373, 17),
     QRect(38, 166, 366, 17), QRect(48, 184, 354, 17),
 };
-const QRect kSockets[2] = {QRect(194, 204, 40, 47), QRect(242, 204, 40, 47)};
 const QRectF kLogoBox(20, 10, 400, 90);
 
 void paintSky(QPainter &p)
@@ -102,7 +103,7 @@ void paintPanel(QPainter &p)
     p.drawPath(panel);
     p.setPen(QPen(QColor(220, 176, 100, 150), 0.7));
     p.drawRoundedRect(kPanel.adjusted(3.5, 3.5, -3.5, -3.5), 6, 6);
-    for (const QRect &s : kSockets) {
+    for (const QRect &s : kScrollSockets) {
         QPainterPath socket;
         socket.addRoundedRect(QRectF(s).adjusted(-1, -1, 1, 1), 9, 9);
         QLinearGradient sg(s.topLeft(), s.bottomLeft());
@@ -171,6 +172,8 @@ void paintLogo(QPainter &p)
     sparkle(p, QPointF(404, 84), 8, QColor(255, 255, 230));
 }
 
+} // namespace
+
 QImage menuBackground()
 {
     return render(kMenuSize, 2, Qt::white, [](QPainter &p) {
@@ -180,6 +183,8 @@ QImage menuBackground()
         paintLogo(p);
     }).convertToFormat(QImage::Format_RGB32);
 }
+
+namespace {
 
 // Eases the hover so the motion slows towards both ends of the ping-pong,
 // while every frame still moves on from the one before.
@@ -199,14 +204,10 @@ void writeMenu(Output &out)
     for (const MenuIconPlace &place : kMenuIcons) {
         for (int frame = 1; frame <= 10; ++frame) {
             const QImage layer = menuIconLayer(place.icon, place.area.size(), framePhase(frame));
-            QImage shot = background.copy(place.area);
-            {
-                QPainter p(&shot);
-                p.drawImage(0, 0, layer);
-            }
-            saveJpeg(out, shot, QStringLiteral("%1_%2.jpg").arg(QLatin1String(place.stem)).arg(frame));
+            saveJpeg(out, drawnOver(background, place.area, layer),
+                     QStringLiteral("%1_%2.jpg").arg(QLatin1String(place.stem)).arg(frame));
             if (frame == 1)
-                menuPainter.drawImage(place.area.topLeft(), layer);
+                menuPainter.drawImage(place.area.topLeft() * drawScale(), layer);
         }
     }
     menuPainter.end();

@@ -15,6 +15,11 @@ struct MenuIconPlace {
 };
 extern const MenuIconPlace kMenuIcons[5];
 
+// The main menu's background without its action pictures.
+QImage menuBackground();
+// Where the scroll-up and scroll-down buttons sit on it.
+extern const QRect kScrollSockets[2];
+
 // The picture of `icon` on a transparent layer of `size`, at motion phase
 // `t` (0 = at rest, 1 = the extreme of the hover animation).
 QImage menuIconLayer(MenuIcon icon, QSize size, double t);

@@ -79,7 +79,8 @@ QRgb mixRgb(QRgb a, QRgb b, double t)
 
 QImage shade(QSize size, int reduce, const PixelFn &fn)
 {
-    const QSize small(size.width() / reduce, size.height() / reduce);
+    const QSize full = size * drawScale();
+    const QSize small(full.width() / reduce, full.height() / reduce);
     QImage img(small, QImage::Format_RGB32);
     const double sx = double(size.width()) / small.width(), sy = double(size.height()) / small.height();
     for (int y = 0; y < small.height(); ++y) {
@@ -87,7 +88,7 @@ QImage shade(QSize size, int reduce, const PixelFn &fn)
         for (int x = 0; x < small.width(); ++x)
             line[x] = fn((x + 0.5) * sx, (y + 0.5) * sy);
     }
-    return img.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return img.scaled(full, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace mg

@@ -24,8 +24,8 @@ private:
 
 using PixelFn = std::function<QRgb(double x, double y)>;
 
-// Evaluates `fn` in full-size coordinates on a grid `size / reduce`, then
-// scales it up to `size`.
+// Evaluates `fn` in logical coordinates of `size` on a grid of 1 / `reduce`
+// of the device pixels, then scales it up to the whole picture.
 QImage shade(QSize size, int reduce, const PixelFn &fn);
 
 double smoothstep(double e0, double e1, double x);

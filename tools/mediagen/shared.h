@@ -5,8 +5,8 @@
 
 namespace mg {
 
-// The light middle of miniback.jpg; the wizard's small pictures sit on it.
-extern const QColor kPaper;
+// The background of the wizard windows and the password prompt.
+QImage minibackPicture();
 
 // A glossy round button with an arrow pointing left (dir -1) or right (+1).
 void arrowButton(QPainter &p, const QRectF &area, int dir, const QColor &base);

@@ -1,8 +1,11 @@
 // The start-up jingle and the sound effects a host can give a board, all
-// synthesised here and written as 16-bit mono PCM WAV at 44.1 kHz.
+// synthesised here and written as 16-bit mono PCM WAV at 44.1 kHz, all
+// equally loud to the ear.
 #include "generators.h"
 
 #include <QFile>
+
+#include <ebur128.h>
 
 #include <cmath>
 #include <vector>
@@ -80,8 +83,8 @@ void brass(Samples &out, double start, double freq, double dur, double gain)
     }
 }
 
-// Fades the ends and scales to a comfortable peak, so nothing clicks or clips.
-void finish(Samples &s, double peak = 0.85)
+// Fades the ends, so nothing clicks.
+void fadeEnds(Samples &s)
 {
     const std::size_t in = std::size_t(0.006 * kRate), out = std::size_t(0.04 * kRate);
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -92,11 +95,79 @@ void finish(Samples &s, double peak = 0.85)
             g *= double(s.size() - 1 - i) / out;
         s[i] *= g;
     }
-    double maxAbs = 1e-9;
-    for (double v : s)
-        maxAbs = std::max(maxAbs, std::fabs(v));
+}
+
+struct Loudness {
+    double lufs = -HUGE_VAL;   // EBU R128 integrated
+    double truePeak = 0;       // linear, 1 = full scale
+};
+
+// Measured as a player hears the sound: alone, with silence on both sides.
+Loudness measure(const Samples &s)
+{
+    Loudness l;
+    ebur128_state *st = ebur128_init(1, kRate, EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK);
+    if (!st)
+        return l;
+    const Samples pad = silence(0.5);
+    ebur128_add_frames_double(st, pad.data(), pad.size());
+    ebur128_add_frames_double(st, s.data(), s.size());
+    ebur128_add_frames_double(st, pad.data(), pad.size());
+    ebur128_loudness_global(st, &l.lufs);
+    ebur128_true_peak(st, 0, &l.truePeak);
+    ebur128_destroy(&st);
+    return l;
+}
+
+void scale(Samples &s, double gain)
+{
     for (double &v : s)
-        v *= peak / maxAbs;
+        v *= gain;
+}
+
+// Holds every peak under `ceiling`: the gain falls over the 2 ms before a
+// peak and recovers over about 60 ms after it, so the sound is not torn.
+void limit(Samples &s, double ceiling)
+{
+    const std::size_t ahead = std::size_t(0.002 * kRate);
+    const double release = std::exp(-1.0 / (0.06 * kRate));
+    std::vector<double> need(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i)
+        need[i] = std::min(1.0, ceiling / std::max(1e-9, std::fabs(s[i])));
+    // The lowest gain any sample within the look-ahead asks for ...
+    std::vector<double> g(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        double m = 1;
+        for (std::size_t k = i; k < std::min(s.size(), i + ahead + 1); ++k)
+            m = std::min(m, need[k]);
+        g[i] = m;
+    }
+    // ... reached smoothly and let go slowly.
+    double env = 1;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        env = g[i] < env ? g[i] : g[i] + (env - g[i]) * release;
+        s[i] *= env;
+    }
+}
+
+constexpr double kTargetLufs = -16.0;
+const double kCeiling = std::pow(10.0, -1.5 / 20); // true peak, 0.5 dB under the limit
+
+// Brings the sound to the common loudness without a peak above the ceiling.
+// Limiting makes a sound a little quieter, so gain and limiter take turns.
+void normalise(Samples &s)
+{
+    fadeEnds(s);
+    for (int turn = 0; turn < 8; ++turn) {
+        const double lufs = measure(s).lufs;
+        if (!std::isfinite(lufs))
+            return;
+        scale(s, std::pow(10.0, (kTargetLufs - lufs) / 20));
+        if (measure(s).truePeak <= kCeiling)
+            return;
+        // Sample peaks held a little lower leave room for the peaks between them.
+        limit(s, kCeiling * 0.93);
+    }
 }
 
 void putLE(QByteArray &b, quint32 v, int bytes)
@@ -301,12 +372,12 @@ void writeSounds(Output &out)
         {"Sparkle", sparkleSound}, {"Oops", oops},          {"Party Horn", partyHorn},
     };
     Samples start = jingle();
-    finish(start);
+    normalise(start);
     if (!writeWav(out.mediaDir + QStringLiteral("/ptime.wav"), start))
         out.fail(QStringLiteral("cannot write ptime.wav"));
     for (const Effect &e : effects) {
         Samples s = e.make();
-        finish(s);
+        normalise(s);
         const QString path = out.audioDir + QLatin1Char('/') + QLatin1String(e.name) + QStringLiteral(".wav");
         if (!writeWav(path, s))
             out.fail(QStringLiteral("cannot write ") + path);

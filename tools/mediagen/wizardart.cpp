@@ -1,5 +1,5 @@
-// The small pictures of the wizard windows. They sit on the light middle of
-// miniback.jpg, so they are painted on the same paper colour.
+// The small pictures of the wizard windows, each drawn over the part of
+// miniback.jpg that its window puts it on.
 #include "generators.h"
 #include "shared.h"
 
@@ -137,11 +137,13 @@ void paintPeople(QPainter &p)
     const Guest guests[] = {{16, 33, 5, false}, {44, 38, 0, true},  {71, 42, 4, false},
                             {98, 37, 3, true},  {125, 34, 7, false}};
     const Guest front[] = {{30, 30, 1, false}, {58, 33, 6, true}, {86, 31, 2, false}, {112, 30, 5, true}};
+    // Small enough that hats and shirts stay whole within the picture.
+    const qreal k = 0.78;
     for (const Guest &g : guests)
-        person(p, QPointF(g.x, 44), g.h * 0.95, kPartyColours[g.colour].darker(110), g.hat,
+        person(p, QPointF(g.x, 38), g.h * 0.95 * k, kPartyColours[g.colour].darker(110), g.hat,
                kPartyColours[(g.colour + 3) % 8]);
     for (const Guest &g : front)
-        person(p, QPointF(g.x, 48.5), g.h, kPartyColours[g.colour], g.hat, kPartyColours[(g.colour + 2) % 8]);
+        person(p, QPointF(g.x, 42.5), g.h * k, kPartyColours[g.colour], g.hat, kPartyColours[(g.colour + 2) % 8]);
 }
 
 void paintSax(QPainter &p)
@@ -335,24 +337,46 @@ void paintBanner(QPainter &p)
     }
 }
 
-void picture(Output &out, const char *name, QSize size, const DrawFn &draw)
+// Draws `draw`, made for a whole picture of `size`, a little smaller, so that
+// a margin of background shows all round it (and JPEG's blur of the drawing's
+// edges stays off the picture's edge).
+void drawInset(QPainter &p, QSize size, const DrawFn &draw)
 {
-    saveJpeg(out, render(size, 4, kPaper, draw), QLatin1String(name));
+    const qreal margin = 4;
+    p.translate(margin, margin);
+    p.scale((size.width() - 2 * margin) / size.width(), (size.height() - 2 * margin) / size.height());
+    draw(p);
 }
+
+struct Placed {
+    const char *name;
+    QRect place; // in the window, over miniback.jpg
+    DrawFn draw;
+};
 
 } // namespace
 
 void writeWizardArt(Output &out)
 {
-    picture(out, "lbulb.jpg", QSize(44, 57), paintBulb);
-    picture(out, "lock.jpg", QSize(43, 54), paintLock);
-    picture(out, "lpeople.jpg", QSize(142, 48), paintPeople);
-    picture(out, "sax.jpg", QSize(128, 59), paintSax);
-    picture(out, "pkeys.jpg", QSize(77, 29), paintKeys);
-    picture(out, "mic.jpg", QSize(94, 49), paintMic);
-    picture(out, "fdiv1.jpg", QSize(226, 33), [](QPainter &p) { paintDivider(p, QSizeF(226, 33), 1.0); });
-    picture(out, "fdiv2.jpg", QSize(130, 30), [](QPainter &p) { paintDivider(p, QSizeF(130, 30), 0.58); });
-    picture(out, "pbanner.jpg", QSize(318, 35), paintBanner);
+    // lock.jpg also stands at (357, 46) in the password prompt, on paper of
+    // the same colour.
+    const Placed pictures[] = {
+        {"lbulb.jpg", QRect(377, 52, 44, 57), paintBulb},
+        {"lock.jpg", QRect(72, 150, 43, 54), paintLock},
+        {"lpeople.jpg", QRect(185, 226, 142, 48), paintPeople},
+        {"sax.jpg", QRect(97, 176, 128, 59), paintSax},
+        {"pkeys.jpg", QRect(78, 92, 77, 29), paintKeys},
+        {"mic.jpg", QRect(378, 3, 94, 49), paintMic},
+        {"fdiv1.jpg", QRect(124, 42, 226, 33), [](QPainter &p) { paintDivider(p, QSizeF(226, 33), 1.0); }},
+        {"fdiv2.jpg", QRect(172, 155, 130, 30), [](QPainter &p) { paintDivider(p, QSizeF(130, 30), 0.62); }},
+        {"pbanner.jpg", QRect(78, 240, 318, 35), paintBanner},
+    };
+    const QImage ground = minibackPicture();
+    for (const Placed &pic : pictures) {
+        const QImage layer = render(pic.place.size(), 4, Qt::transparent,
+                                    [&](QPainter &p) { drawInset(p, pic.place.size(), pic.draw); });
+        saveJpeg(out, drawnOver(ground, pic.place, layer), QLatin1String(pic.name));
+    }
 }
 
 } // namespace mg
