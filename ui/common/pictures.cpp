@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <QThreadPool>
@@ -21,6 +22,12 @@ QImage read_image(const QString &path)
 {
     QImageReader reader(path);
     return reader.read();
+}
+
+// The highest ratio of the screens.
+qreal application_ratio()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
 }
 
 QPixmap to_pixmap(QImage image)
@@ -59,9 +66,32 @@ QByteArray read_file(const QString &path)
 
 } // namespace
 
+QString picture_file_name(const QString &file_name, qreal device_pixel_ratio)
+{
+    if (device_pixel_ratio <= 1.0)
+        return file_name;
+    qsizetype dot = file_name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        dot = file_name.size();
+    return file_name.left(dot) + QStringLiteral("@2x") + file_name.mid(dot);
+}
+
+QPixmap load_picture(const QString &file_name, qreal device_pixel_ratio)
+{
+    const QString dense = picture_file_name(file_name, device_pixel_ratio);
+    if (dense != file_name) {
+        QPixmap picture = to_pixmap(read_image(media_path(dense)));
+        if (!picture.isNull()) {
+            picture.setDevicePixelRatio(2.0);
+            return picture;
+        }
+    }
+    return to_pixmap(read_image(media_path(file_name)));
+}
+
 QPixmap load_picture(const QString &file_name)
 {
-    return to_pixmap(read_image(media_path(file_name)));
+    return load_picture(file_name, application_ratio());
 }
 
 struct PictureRead::Decoded {
@@ -120,7 +150,10 @@ void PictureRead::Decoded::become(ReadState now)
 }
 
 PictureRead::PictureRead(const QString &file_name)
-    : path_(media_path(file_name)), decoded_(std::make_shared<Decoded>())
+    : file_name_(file_name),
+      dense_(application_ratio() > 1.0),
+      path_(media_path(picture_file_name(file_name, application_ratio()))),
+      decoded_(std::make_shared<Decoded>())
 {
     QThreadPool::globalInstance()->start([decoded = decoded_, path = path_] {
         if (decoded->claim())
@@ -128,9 +161,20 @@ PictureRead::PictureRead(const QString &file_name)
     });
 }
 
+QPixmap PictureRead::take()
+{
+    QPixmap picture = take_read();
+    if (!dense_)
+        return picture;
+    if (picture.isNull())
+        return load_picture(file_name_, 1.0);
+    picture.setDevicePixelRatio(2.0);
+    return picture;
+}
+
 // A read that no worker has begun yet is done here, rather than waited for
 // while a worker is found or woken; one a worker has begun is helped with.
-QPixmap PictureRead::take()
+QPixmap PictureRead::take_read()
 {
     std::shared_ptr<Decoded> decoded = std::exchange(decoded_, nullptr);
     if (!decoded)
@@ -148,8 +192,14 @@ QPixmap PictureRead::take()
     return to_pixmap(std::move(decoded->image));
 }
 
+// Each size is drawn at that size, so the small ones stay crisp.
 QIcon program_icon()
 {
-    const QPixmap icon = load_picture(QStringLiteral("quillora_48.png"));
-    return icon.isNull() ? QIcon() : QIcon(icon);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        const QPixmap picture = load_picture(QStringLiteral("quillora_%1.png").arg(size), 1.0);
+        if (!picture.isNull())
+            icon.addPixmap(picture);
+    }
+    return icon;
 }
