@@ -16,8 +16,14 @@ QFont ms_sans_serif(qreal points, bool bold = false);
 // What every window of the application shares: the fonts and the style.
 void apply_application_conventions();
 
-// Places the window in the middle of the whole screen, frame included.
+// Places the window in the middle of the whole screen, frame included. A
+// window manager may put its frame around the window only after it is
+// shown; the window is then centred again, once, by its outer size.
 void center(QWidget *window);
+
+// Where the outer frame's top-left corner goes: half of what the screen has
+// left around the outer size, without rounding up.
+QPoint centred_position(const QRect &screen, const QSize &outer);
 
 // The caption every window carries, and the program's icon.
 void apply_window_conventions(QWidget *window);
