@@ -20,9 +20,11 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgl-dev libjpeg-dev
                 qt6-qpa-plugins fonts-dejavu-core fonts-liberation)
 # What the tests need besides: real windows under Xvfb, the accessibility bus,
-# the clipboard, pictures, fuzzing and sanitizers.
+# the clipboard, pictures, fuzzing and sanitizers, the desktop entry and the
+# AppStream description.
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick xclip dbus-x11 at-spi2-core
-               python3 python3-pyatspi clang libclang-rt-14-dev)
+               python3 python3-pyatspi clang libclang-rt-14-dev
+               desktop-file-utils appstream)
 
 configure_and_build() {
     local build_dir=$1
