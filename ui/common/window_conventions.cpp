@@ -44,8 +44,12 @@ QPoint centred_position(const QRect &screen, const QSize &outer)
 
 namespace {
 
+FrameMarginsSource margins_source = nullptr;
+
 QMargins frame_margins(const QWidget *window)
 {
+    if (margins_source)
+        return margins_source(window);
     return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
 }
 
@@ -91,6 +95,11 @@ protected:
 };
 
 } // namespace
+
+void set_frame_margins_source(FrameMarginsSource source)
+{
+    margins_source = source;
+}
 
 void center(QWidget *window)
 {
