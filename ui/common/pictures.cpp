@@ -82,6 +82,8 @@ QPixmap load_picture(const QString &file_name, qreal device_pixel_ratio)
     if (dense != file_name) {
         QPixmap picture = to_pixmap(read_image(media_path(dense)));
         if (!picture.isNull()) {
+            // A reader given a file name takes the ratio from "@2x"; one given
+            // an open file does not, so it is set here.
             picture.setDevicePixelRatio(2.0);
             return picture;
         }
