@@ -12,17 +12,17 @@ configure_and_build build quillora
 app_dir="${XDG_DATA_HOME:-$HOME/.local/share}/quillora"
 cmake --install build --prefix "$app_dir"
 
-applications="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
-mkdir -p "$applications"
-cat > "$applications/quillora.desktop" <<DESKTOP
-[Desktop Entry]
-Type=Application
-Name=Quillora 2003
-Comment=A sign-in board for your party
-Exec="$app_dir/quillora"
-Icon=$app_dir/media/quillora.png
-Terminal=false
-Categories=Office;Utility;
-DESKTOP
+# The desktop's menu entry, the icon at every size of the icon theme and the
+# description software centres show.
+share="${XDG_DATA_HOME:-$HOME/.local/share}"
+for size in 16 32 48 64 128 256; do
+    install -D -m 644 "$app_dir/media/quillora_$size.png" \
+        "$share/icons/hicolor/${size}x${size}/apps/quillora.png"
+done
+mkdir -p "$share/applications" "$share/metainfo"
+rm -f "$share/applications/quillora.desktop" # the entry of earlier versions
+sed "s|@APP_DIR@|$app_dir|" data/org.quillora.quillora.desktop.in \
+    > "$share/applications/org.quillora.quillora.desktop"
+install -m 644 data/org.quillora.quillora.metainfo.xml "$share/metainfo/"
 
 exec "$app_dir/quillora"

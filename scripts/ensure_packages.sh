@@ -20,9 +20,11 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libxcb-damage0-dev
                 qt6-qpa-plugins fonts-dejavu-core fonts-liberation libebur128-dev)
 # What the tests need besides: real windows under Xvfb, the accessibility bus,
-# the clipboard, pictures, fuzzing and sanitizers.
+# the clipboard, pictures, fuzzing and sanitizers, the desktop entry and the
+# AppStream description.
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick xclip dbus-x11 at-spi2-core
-               python3 python3-pyatspi clang libclang-rt-14-dev libebur128-dev)
+               python3 python3-pyatspi clang libclang-rt-14-dev libebur128-dev
+               desktop-file-utils appstream)
 
 # Usage: configure_and_build build_dir [target...]; no target builds everything.
 configure_and_build() {

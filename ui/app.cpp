@@ -19,6 +19,9 @@ bool start_quillora(SingleInstance &instance, const std::function<void(const QSt
 int run_quillora(QApplication &app)
 {
     ignore_file_size_signal();
+    // The desktop entry the window belongs to, so the desktop shows the
+    // program's own name and icon for it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillora.quillora"));
     apply_application_conventions();
 
     SoundEffectPlayer player;

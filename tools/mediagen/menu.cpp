@@ -216,29 +216,32 @@ void writeMenu(Output &out)
 
 void writeAppIcon(Output &out)
 {
-    const QImage icon = render(QSize(256, 256), 2, Qt::transparent, [](QPainter &p) {
-        p.save();
-        p.translate(120, 132);
-        p.rotate(-5);
-        p.translate(-120, -132);
-        const QRectF slate = drawChalkboard(p, QRectF(10, 40, 206, 164), 14, 5);
-        chalkStroke(p, handwriting(slate.topLeft() + QPointF(18, 40), 5.2, 3.4, 5, 18), 3.2);
-        chalkStroke(p, handwriting(slate.topLeft() + QPointF(30, 84), 3.6, 3.4, 5, 16), 3.2);
-        p.setPen(QPen(QColor(255, 236, 140), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(QColor(255, 220, 90, 110));
-        p.drawPath(starPath(slate.topLeft() + QPointF(124, 104), 15, 6.5));
-        p.restore();
-        p.save();
-        p.translate(172, 226);
-        p.rotate(15);
-        drawQuill(p, 196, QColor(240, 90, 110));
-        p.restore();
-    });
-    savePng(out, icon, QStringLiteral("quillora.png"));
-    // The windows show the icon at title-bar size; decoding the big one took
-    // longer than building the whole main menu.
-    savePng(out, icon.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
-            QStringLiteral("quillora_48.png"));
+    // Drawn afresh at every size the desktop asks for, so the small ones are
+    // crisp rather than a big one shrunk.
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage icon = render(QSize(size, size), 2, Qt::transparent, [size](QPainter &p) {
+            p.scale(size / 256.0, size / 256.0);
+            p.save();
+            p.translate(120, 132);
+            p.rotate(-5);
+            p.translate(-120, -132);
+            const QRectF slate = drawChalkboard(p, QRectF(10, 40, 206, 164), 14, 5);
+            chalkStroke(p, handwriting(slate.topLeft() + QPointF(18, 40), 5.2, 3.4, 5, 18), 3.2);
+            chalkStroke(p, handwriting(slate.topLeft() + QPointF(30, 84), 3.6, 3.4, 5, 16), 3.2);
+            p.setPen(QPen(QColor(255, 236, 140), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(QColor(255, 220, 90, 110));
+            p.drawPath(starPath(slate.topLeft() + QPointF(124, 104), 15, 6.5));
+            p.restore();
+            p.save();
+            p.translate(172, 226);
+            p.rotate(15);
+            drawQuill(p, 196, QColor(240, 90, 110));
+            p.restore();
+        });
+        savePng(out, icon, QStringLiteral("quillora_%1.png").arg(size));
+        if (size == 256)
+            savePng(out, icon, QStringLiteral("quillora.png"));
+    }
 }
 
 } // namespace mg

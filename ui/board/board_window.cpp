@@ -72,7 +72,12 @@ Form8::Form8(QWidget *parent) : QMainWindow(parent)
     apply_window_conventions(this);
     build_controls();
     build_menus();
-    resize(kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height());
+    resize(design_size());
+}
+
+QSize Form8::design_size() const
+{
+    return {kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height()};
 }
 
 // Created bottom to top: each control lies above the ones before it.
@@ -190,6 +195,21 @@ void Form8::show_full_screen_size()
     if (QScreen *where = screen())
         setGeometry(where->availableGeometry());
     showMaximized();
+}
+
+// Restored from maximized, the board comes back at its design size in the
+// middle of the screen, rather than as large as the screen with its title bar
+// above the top edge.
+void Form8::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        const Qt::WindowStates before = static_cast<QWindowStateChangeEvent *>(event)->oldState();
+        if ((before & Qt::WindowMaximized) && windowState() == Qt::WindowNoState) {
+            resize(design_size());
+            center(this);
+        }
+    }
+    QMainWindow::changeEvent(event);
 }
 
 bool Form8::eventFilter(QObject *watched, QEvent *event)

@@ -21,6 +21,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     explicit Form8(QWidget *parent = nullptr);
@@ -33,6 +34,7 @@ private:
     void Form_Resize();
     void Form_Unload();
     void show_full_screen_size();
+    QSize design_size() const;
 
     void loadimages();
     void set_button_caption(int index, const QString &caption);

@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace {
@@ -21,6 +22,20 @@ QMessageBox::Icon box_icon(MessageIcon icon)
     case MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
+}
+
+// A window manager puts the title between the frame's icon and its buttons; a
+// box sized by a short text alone cuts "Quillora 2003" down. The box sizes
+// itself from its layout, so the layout is given the room.
+void keep_title_whole(QMessageBox &box)
+{
+    QFont title_font = box.font();
+    title_font.setBold(true);
+    const QFontMetrics metrics(title_font);
+    const int room = metrics.horizontalAdvance(box.windowTitle()) + 12 * metrics.height();
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 } // namespace
@@ -45,5 +60,6 @@ void show_message(QWidget *parent, MessageIcon icon, const QString &text)
     }
     QMessageBox box(box_icon(icon), kAppTitle, text, QMessageBox::Ok, parent);
     prepare_message_box(box);
+    keep_title_whole(box);
     box.exec();
 }

@@ -22,7 +22,7 @@ void PictureWidget::set_stretch(bool stretch)
 void PictureWidget::fit_to_picture()
 {
     if (!picture_.isNull())
-        resize(picture_.size());
+        resize(picture_.deviceIndependentSize().toSize());
 }
 
 void PictureWidget::paintEvent(QPaintEvent *)

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <QtMath>
 
 int twips(int tw)
@@ -33,16 +34,76 @@ QFont ms_sans_serif(qreal points, bool bold)
     return font;
 }
 
-void center(QWidget *window)
+QPoint centred_position(const QRect &screen, const QSize &outer)
+{
+    return {screen.x() + qFloor((screen.width() - outer.width()) / 2.0),
+            screen.y() + qFloor((screen.height() - outer.height()) / 2.0)};
+}
+
+namespace {
+
+FrameMarginsSource margins_source = nullptr;
+
+QMargins frame_margins(const QWidget *window)
+{
+    if (margins_source)
+        return margins_source(window);
+    return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+}
+
+void place_centred(QWidget *window)
 {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect whole = screen->geometry();
-    const QSize outer = window->frameGeometry().size();
-    const int left = qFloor((whole.width() - outer.width()) / 2.0);
-    const int top = qFloor((whole.height() - outer.height()) / 2.0);
-    window->move(whole.x() + left, whole.y() + top);
+    const QMargins frame = frame_margins(window);
+    const QSize outer = window->size().grownBy(frame);
+    const QPoint corner = centred_position(screen->geometry(), outer);
+    // The client area's place, so a frame the widget has not heard of yet
+    // cannot shift it.
+    window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+// Watches a centred window until its frame is known, then centres it again
+// and goes. A maximized window is left where the window manager put it.
+class FrameWatch : public QObject {
+public:
+    static inline const QString kName = QStringLiteral("frame_watch");
+
+    explicit FrameWatch(QWidget *window) : QObject(window)
+    {
+        setObjectName(kName);
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Paint || type == QEvent::WindowActivate || type == QEvent::Move)
+            && !frame_margins(window).isNull()) {
+            window->removeEventFilter(this);
+            deleteLater();
+            if (!(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+                place_centred(window);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void set_frame_margins_source(FrameMarginsSource source)
+{
+    margins_source = source;
+}
+
+void center(QWidget *window)
+{
+    place_centred(window);
+    if (frame_margins(window).isNull() && !window->findChild<QObject *>(FrameWatch::kName, Qt::FindDirectChildrenOnly))
+        new FrameWatch(window);
 }
 
 void apply_window_conventions(QWidget *window)

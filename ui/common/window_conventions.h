@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QMargins>
 #include <QRect>
 
 class QWidget;
@@ -16,8 +17,19 @@ QFont ms_sans_serif(qreal points, bool bold = false);
 // What every window of the application shares: the fonts and the style.
 void apply_application_conventions();
 
-// Places the window in the middle of the whole screen, frame included.
+// Places the window in the middle of the whole screen, frame included. A
+// window manager may put its frame around the window only after it is
+// shown; the window is then centred again, once, by its outer size.
 void center(QWidget *window);
+
+// Tests stand in for the window manager: the frame margins it reports for a
+// window (nullptr for the platform's own).
+using FrameMarginsSource = QMargins (*)(const QWidget *window);
+void set_frame_margins_source(FrameMarginsSource source);
+
+// Where the outer frame's top-left corner goes: half of what the screen has
+// left around the outer size, without rounding up.
+QPoint centred_position(const QRect &screen, const QSize &outer);
 
 // The caption every window carries, and the program's icon.
 void apply_window_conventions(QWidget *window);

@@ -57,6 +57,13 @@ QRect place_rect(const Place &p)
 
 const QString kBoardExtension = QStringLiteral(".qla");
 
+// Tool tips take text that looks like markup as markup: a title is escaped
+// and kept on one line with its blanks.
+QString plain_tool_tip(const QString &text)
+{
+    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
+}
+
 } // namespace
 
 Form1::Form1()
@@ -227,10 +234,16 @@ void Form1::synch_fdisp()
     max_top = count - kSlots;
 }
 
+// A title too long for its slot is cut at its end, where it loses least of
+// what tells boards apart; the whole title is the slot's tool tip.
 void Form1::set_slot_text(int slot, const QString &text)
 {
-    Label1[slot]->setText(text);
-    Label1[slot]->setAccessibleName(text);
+    ClickLabel *label = Label1[slot];
+    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, label->contentsRect().width());
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : plain_tool_tip(text));
+    label->setAccessibleName(text);
+    slot_titles_[slot] = text;
 }
 
 void Form1::set_slot_look(int slot, bool highlighted)
@@ -259,7 +272,7 @@ void Form1::no_hf()
 
 QString Form1::selected_board() const
 {
-    return sel_slot < 0 ? QString() : Label1[sel_slot]->text();
+    return sel_slot < 0 ? QString() : slot_titles_[sel_slot];
 }
 
 void Form1::Label1_MouseMove(int index)

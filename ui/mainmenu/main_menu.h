@@ -71,6 +71,8 @@ private:
 
     PictureWidget *background_ = nullptr;
     std::array<ClickLabel *, kSlots> Label1{};
+    // The whole titles, which a slot may show cut short.
+    std::array<QString, kSlots> slot_titles_;
     std::array<PictureButton *, 2> Image2{};
     std::array<PictureButton *, kActions> Image1{};
     std::array<QPixmap, kFrames> antemp;

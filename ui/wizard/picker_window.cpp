@@ -45,9 +45,11 @@ PickerWindow::PickerWindow(const QString &object_name, const PickerDesign &desig
 void PickerWindow::loadimages()
 {
     WizardWindow::loadimages();
+    // A thumbnail is far smaller than the picture even on a dense screen,
+    // so the picture drawn at twice the size is not needed.
     for (int i = design_.first_picture; i < 7; ++i)
         image3_[i]->set_picture(load_picture(design_.picture_prefix + QString::number(i)
-                                             + QStringLiteral(".jpg")));
+                                             + QStringLiteral(".jpg"), 1.0));
 }
 
 void PickerWindow::make_selection(int index)

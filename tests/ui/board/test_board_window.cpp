@@ -8,6 +8,7 @@
 #include "ui/common/click_label.h"
 #include "ui/common/picture_button.h"
 #include "ui/common/picture_widget.h"
+#include "ui/common/window_conventions.h"
 #include "ui/mainmenu/help_texts.h"
 #include "ui/mainmenu/main_menu.h"
 
@@ -87,6 +88,7 @@ private slots:
     void cleanup() { close_all_windows(); }
 
     void opens_maximized_with_the_note_area_on_top();
+    void restored_board_comes_back_centred_at_its_design_size();
     void layout_hangs_off_the_main_panel();
     void pictures_follow_the_board();
     void guest_saves_notes_to_the_signature_file();
@@ -143,6 +145,21 @@ void TestBoardWindow::opens_maximized_with_the_note_area_on_top()
     QCOMPARE(boxes.boxes[0].first, MessageIcon::Information);
     QCOMPARE(boxes.boxes[0].second, about_text());
     QVERIFY(board->isVisible());
+}
+
+void TestBoardWindow::restored_board_comes_back_centred_at_its_design_size()
+{
+    TempAppFolder app;
+    Form8 *board = open_board();
+    QVERIFY(board);
+    QVERIFY(board->isMaximized());
+    board->showNormal();
+    QTRY_VERIFY(!board->isMaximized());
+    QCOMPARE(board->centralWidget()->size(), QSize(640, 400));
+    const QRect screen = board->screen()->geometry();
+    const QRect outer = board->frameGeometry();
+    QCOMPARE(outer.topLeft(), centred_position(screen, outer.size()));
+    QVERIFY(screen.contains(outer));
 }
 
 void TestBoardWindow::layout_hangs_off_the_main_panel()

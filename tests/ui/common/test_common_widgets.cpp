@@ -1,6 +1,8 @@
 #include "tests/support/test_support.h"
 #include "ui/common/click_label.h"
+#include "ui/common/message_box.h"
 #include "ui/common/picture_button.h"
+#include "ui/common/picture_widget.h"
 #include "ui/common/pictures.h"
 #include "ui/common/sleep.h"
 #include "ui/common/window_conventions.h"
@@ -8,9 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 class CommonWidgetsTest : public QObject {
     Q_OBJECT
@@ -54,6 +58,96 @@ private slots:
             + QPoint((screen.width() - big_frame.width()) / 2, (screen.height() - big_frame.height()) / 2);
         QVERIFY(expected.x() - screen.x() < 0 && expected.y() - screen.y() < 0);
         QCOMPARE(big.frameGeometry().topLeft(), expected);
+    }
+
+    void centring_waits_for_a_late_frame()
+    {
+        // left, top, right, bottom of the frame the window manager reports.
+        static QMargins reported;
+        set_frame_margins_source([](const QWidget *) { return reported; });
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(centred_position(QRect(0, 0, 1280, 1024), QSize(477, 305)), QPoint(401, 359));
+        QCOMPARE(centred_position(QRect(100, 0, 640, 480), QSize(801, 500)), QPoint(19, -10));
+
+        reported = QMargins();
+        QWidget window;
+        window.resize(475, 280);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        center(&window);
+        QCOMPARE(window.geometry().topLeft(), centred_position(screen, QSize(475, 280)));
+
+        // The frame arrives: the window is centred by its outer size.
+        reported = QMargins(1, 20, 1, 5);
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&window, &activate);
+        QCOMPARE(window.geometry().topLeft(),
+                 centred_position(screen, QSize(477, 305)) + QPoint(1, 20));
+
+        // Only once: a window the user moves stays where it was put.
+        window.move(7, 9);
+        const QPoint moved = window.geometry().topLeft();
+        reported = QMargins(4, 30, 4, 4);
+        QCoreApplication::sendEvent(&window, &activate);
+        QCOMPARE(window.geometry().topLeft(), moved);
+        set_frame_margins_source(nullptr);
+    }
+
+    void dense_screens_read_the_picture_drawn_twice_as_large()
+    {
+        TempAppFolder folder(false);
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("media")));
+        QCOMPARE(picture_file_name(QStringLiteral("quillora_48.png"), 1.5), QStringLiteral("quillora_48@2x.png"));
+        QCOMPARE(picture_file_name(QStringLiteral("b_3.jpg"), 1.0), QStringLiteral("b_3.jpg"));
+        QImage plain(8, 6, QImage::Format_RGB32);
+        plain.fill(Qt::red);
+        QVERIFY(plain.save(folder.file(QStringLiteral("media/pic.jpg")), "JPG"));
+        QImage dense(16, 12, QImage::Format_RGB32);
+        dense.fill(Qt::blue);
+        QVERIFY(dense.save(folder.file(QStringLiteral("media/pic@2x.jpg")), "JPG"));
+
+        const QPixmap sharp = load_picture(QStringLiteral("pic.jpg"), 2.0);
+        QCOMPARE(sharp.size(), QSize(16, 12));
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QCOMPARE(sharp.deviceIndependentSize(), QSizeF(8, 6));
+        PictureWidget shown;
+        shown.set_picture(sharp);
+        shown.fit_to_picture();
+        QCOMPARE(shown.size(), QSize(8, 6));
+
+        const QPixmap at_one = load_picture(QStringLiteral("pic.jpg"), 1.0);
+        QCOMPARE(at_one.size(), QSize(8, 6));
+        QCOMPARE(at_one.devicePixelRatio(), 1.0);
+
+        // A missing or broken dense file leaves the plain one.
+        folder.write(QStringLiteral("media/pic@2x.jpg"), "not a picture");
+        QCOMPARE(load_picture(QStringLiteral("pic.jpg"), 2.0).size(), QSize(8, 6));
+        QVERIFY(QFile::remove(folder.file(QStringLiteral("media/pic@2x.jpg"))));
+        const QPixmap fallback = load_picture(QStringLiteral("pic.jpg"), 2.0);
+        QCOMPARE(fallback.size(), QSize(8, 6));
+        QCOMPARE(fallback.devicePixelRatio(), 1.0);
+    }
+
+    void message_box_holds_its_whole_title()
+    {
+        int width = 0;
+        QString title;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                width = box->width();
+                title = box->windowTitle();
+                box->accept();
+            }
+        });
+        answer.start(10);
+        show_message(nullptr, MessageIcon::Exclamation, QStringLiteral("Oops."));
+        QCOMPARE(title, QStringLiteral("Quillora 2003"));
+        // Room for the title beside a frame's icon and three buttons.
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        QVERIFY2(width >= metrics.horizontalAdvance(title) + 6 * metrics.height(), qPrintable(QString::number(width)));
     }
 
     void load_picture_reads_fresh_or_gives_null()

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <memory>
@@ -604,6 +605,34 @@ private slots:
             close_all_windows();
             messages->clear();
         }
+    }
+
+    // A title wider than its slot keeps its beginning; the whole title is
+    // the tool tip, shown as plain text, and what the actions act on.
+    void long_titles_cut_at_their_end()
+    {
+        const QString long_title = QStringLiteral(
+            "The <i>Long Title of the Annual Company Summer Picnic &amp; Barbecue  2026");
+        write_board(long_title + QStringLiteral(".qla"), long_title);
+        write_board(QStringLiteral("Zoo.qla"), QStringLiteral("Zoo"));
+        Form1 *w = open_menu();
+        QLabel *cut = slot(w, 0);
+        QVERIFY(cut->text().endsWith(QChar(0x2026)));
+        QVERIFY(long_title.startsWith(cut->text().chopped(1)));
+        QVERIFY(cut->fontMetrics().horizontalAdvance(cut->text()) <= cut->contentsRect().width());
+        QCOMPARE(cut->alignment(), Qt::AlignCenter);
+        QCOMPARE(cut->accessibleName(), long_title);
+        QTextDocument tip;
+        tip.setHtml(cut->toolTip());
+        QCOMPARE(tip.toPlainText(), long_title);
+
+        QCOMPARE(slot(w, 1)->text(), QStringLiteral("Zoo"));
+        QVERIFY(slot(w, 1)->toolTip().isEmpty());
+
+        QTest::mouseClick(cut, Qt::LeftButton);
+        QTest::mouseClick(action_picture(w, 2), Qt::LeftButton);
+        QVERIFY(qobject_cast<Form8 *>(window_after_hand_over()));
+        QCOMPARE(BoardSettings.title, long_title);
     }
 
     void quit_ends_program_with_export_window_open()
