@@ -1,3 +1,4 @@
+#include "ui/common/accessibility.h"
 #include "ui/wizard/finish_window.h"
 
 #include "core/board_file.h"
@@ -12,6 +13,7 @@
 
 Form7::Form7() : WizardWindow(QStringLiteral("Form7"))
 {
+    describe_window(this, QStringLiteral("Finish: save the board"));
     set_next_name(QStringLiteral("Finish"));
     image3_ = add_picture(QStringLiteral("Image3"), 1867, 630, 3390, 495);
     image4_ = add_picture(QStringLiteral("Image4"), 2580, 2325, 1950, 450);

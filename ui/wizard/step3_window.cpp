@@ -1,5 +1,6 @@
 #include "ui/wizard/step3_window.h"
 
+#include "ui/common/accessibility.h"
 #include "ui/wizard/step2_window.h"
 #include "ui/wizard/step4_window.h"
 
@@ -19,7 +20,10 @@ const PickerDesign kThemes{
 
 } // namespace
 
-Form4::Form4() : PickerWindow(QStringLiteral("Form4"), kThemes) {}
+Form4::Form4() : PickerWindow(QStringLiteral("Form4"), kThemes)
+{
+    describe_window(this, QStringLiteral("Step 3 of 5: theme"));
+}
 
 Form4 *Form4::open()
 {
