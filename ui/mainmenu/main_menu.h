@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 
+class BoardList;
 class ClickLabel;
 class PictureButton;
 class PictureWidget;
@@ -58,6 +59,7 @@ private:
 
     void Label1_Click(int index);
     void Label1_MouseMove(int index);
+    void step_selection(int direction);
     void Image2_Click(int index);
 
     void Image1_Click(int index);
@@ -78,6 +80,7 @@ private:
     // Decoded while the controls are built; the largest picture by far.
     PictureRead backdrop_;
     PictureWidget *background_ = nullptr;
+    BoardList *board_list_ = nullptr;
     std::array<ClickLabel *, kSlots> Label1{};
     std::array<PictureButton *, 2> Image2{};
     std::array<PictureButton *, kActions> Image1{};
