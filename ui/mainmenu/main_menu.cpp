@@ -95,6 +95,9 @@ Form1 *Form1::open(PictureRead backdrop)
     auto *window = new Form1(std::move(backdrop));
     window->show();
     window->Form_Load();
+    // The keyboard comes to the new window even where no window manager
+    // hands it over.
+    window->activateWindow();
     return window;
 }
 
