@@ -1,6 +1,6 @@
-#include "ui/common/accessibility.h"
 #include "ui/board/export_window.h"
 
+#include "ui/common/accessibility.h"
 #include "ui/common/message_box.h"
 #include "ui/common/window_conventions.h"
 

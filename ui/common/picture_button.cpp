@@ -31,7 +31,7 @@ void PictureButton::set_keyboard_pressable(bool pressable)
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (stretch_) {
+    if (stretch_ && !picture_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), picture_);
     } else if (!picture_.isNull()) {
@@ -53,7 +53,8 @@ void PictureButton::keyPressEvent(QKeyEvent *event)
 {
     const bool press_key = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
         || event->key() == Qt::Key_Space;
-    if (focusPolicy() == Qt::NoFocus || !press_key || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (focusPolicy() == Qt::NoFocus || !press_key || !plain) {
         event->ignore();
         return;
     }

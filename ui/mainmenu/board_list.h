@@ -22,7 +22,6 @@ public:
     // Makes the slot the list's next item; `geometry` is in the coordinates
     // of the list's parent and lies inside the list.
     void add_slot(ClickLabel *slot, const QRect &geometry);
-    int count() const { return int(slots_.size()); }
     ClickLabel *slot(int index) const { return slots_.value(index); }
 
     int selected() const { return selected_; }

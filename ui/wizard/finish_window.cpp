@@ -1,7 +1,7 @@
-#include "ui/common/accessibility.h"
 #include "ui/wizard/finish_window.h"
 
 #include "core/board_file.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/window_conventions.h"

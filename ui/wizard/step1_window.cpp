@@ -1,8 +1,8 @@
-#include "ui/common/accessibility.h"
 #include "ui/wizard/step1_window.h"
 
 #include "core/app_folder.h"
 #include "core/board_file.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/window_conventions.h"

@@ -1,9 +1,9 @@
-#include "ui/common/accessibility.h"
 #include "ui/wizard/step5_window.h"
 
 #include "core/app_folder.h"
 #include "core/board_file.h"
 #include "core/sound.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/window_conventions.h"
 #include "ui/wizard/finish_window.h"
