@@ -49,9 +49,9 @@ class MainMenu:
 
     def slots(self):
         """The five slots of the board list, top to bottom."""
-        labels = find_widgets(self.window, "label")
-        labels.sort(key=lambda label: driver.centre(label)[1])
-        return labels
+        items = find_widgets(self.window, "list item")
+        items.sort(key=lambda item: driver.centre(item)[1])
+        return items
 
     def slot_texts(self):
         return [label.name for label in self.slots()]

@@ -16,9 +16,11 @@ SAMPLE_WELCOME = ("Sample: I'm so glad you could make it to my party. Please lea
 
 
 def pick(session, window, name):
-    thumb = find_widget(window, "push button", name)
+    thumb = find_widget(window, "radio button", name)
     check(thumb is not None, f"no thumbnail {name!r}")
     session.click(thumb)
+    wait_for(lambda: thumb.getState().contains(driver.atspi().STATE_CHECKED),
+             f"the thumbnail {name!r} to be the checked one")
 
 
 def choose_sound(session, window, list_name, entry):

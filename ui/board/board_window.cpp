@@ -5,6 +5,7 @@
 #include "core/signature_store.h"
 #include "core/sound.h"
 #include "ui/board/board_text.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/click_label.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
@@ -16,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -119,9 +121,10 @@ void Form8::build_controls()
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    // The note area is the board's only control that takes the focus, so Tab
-    // leaves the focus where it is instead of typing a tab.
-    Text1->setTabChangesFocus(true);
+    // The note area is the board's only control that takes the focus: Tab
+    // has nowhere to go and would be typed, so the board's keys are taken
+    // here first (Text1_KeyDown).
+    Text1->installEventFilter(this);
 }
 
 void Form8::build_buttons(QWidget *client)
@@ -183,6 +186,10 @@ void Form8::Form_Load()
         export_action->setVisible(true);
         disp_sig();
     }
+    describe_window(this, board_mode == kBrowseMode
+                              ? QStringLiteral("Signatures of %1").arg(BoardSettings.title)
+                              : QStringLiteral("Sign-in board %1").arg(BoardSettings.title));
+    describe_for_screen_reader(true);
     show_full_screen_size();
     activateWindow();
     Text1->setFocus();
@@ -216,7 +223,32 @@ bool Form8::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == centralWidget() && event->type() == QEvent::Resize)
         Form_Resize();
+    if (watched == Text1 && event->type() == QEvent::KeyPress)
+        return Text1_KeyDown(static_cast<QKeyEvent *>(event));
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The board's keys: Tab is never typed into a note; in guest mode
+// Ctrl+Return saves the note, in browse mode Page Down and Page Up page.
+// Every other key is the note area's.
+bool Form8::Text1_KeyDown(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return true;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (board_mode == kGuestMode) {
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::ControlModifier) {
+            proc(1);
+            return true;
+        }
+        return false;
+    }
+    if ((key == Qt::Key_PageDown || key == Qt::Key_PageUp) && modifiers == Qt::NoModifier) {
+        proc(key == Qt::Key_PageDown ? 1 : 0);
+        return true;
+    }
+    return false;
 }
 
 // The main panel is centred in the client area and everything else keeps its
@@ -278,6 +310,17 @@ void Form8::disp_sig()
     Label2->setText(QStringLiteral("%1 (%2 of %3)").arg(BoardSettings.title).arg(shown).arg(sig_count));
 }
 
+// A screen reader reads the note area's description with it: the title line
+// (in browse mode with the position) and, when the board opens, the welcome
+// message.
+void Form8::describe_for_screen_reader(bool with_welcome)
+{
+    QString description = Label2->text();
+    if (with_welcome && !Label3->text().isEmpty())
+        description += QStringLiteral(". ") + Label3->text();
+    Text1->setAccessibleDescription(description);
+}
+
 void Form8::proc(int idx)
 {
     if (board_mode == kGuestMode) {
@@ -326,6 +369,7 @@ void Form8::next_signature()
     }
     ++sig_pos;
     disp_sig();
+    describe_for_screen_reader(false);
 }
 
 void Form8::previous_signature()
@@ -336,6 +380,7 @@ void Form8::previous_signature()
     }
     --sig_pos;
     disp_sig();
+    describe_for_screen_reader(false);
 }
 
 void Form8::Image2_Click(int index)

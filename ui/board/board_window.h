@@ -8,6 +8,7 @@ class PictureButton;
 class PictureWidget;
 class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 
@@ -40,7 +41,9 @@ private:
     void set_button_caption(int index, const QString &caption);
     void retval();
     void disp_sig();
+    void describe_for_screen_reader(bool with_welcome);
 
+    bool Text1_KeyDown(QKeyEvent *event);
     void proc(int idx);
     void save_note();
     void start_over();

@@ -1,5 +1,6 @@
 #include "ui/board/export_window.h"
 
+#include "ui/common/accessibility.h"
 #include "ui/common/message_box.h"
 #include "ui/common/window_conventions.h"
 
@@ -59,6 +60,7 @@ Form10::Form10(QWidget *parent) : QMainWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form10"));
+    describe_window(this, QStringLiteral("All signatures"));
 
     // No layout: the text box keeps its design size when the window is resized.
     auto *client = new QWidget(this);

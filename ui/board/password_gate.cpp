@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/board_file.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/click_label.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
@@ -26,6 +27,7 @@ Form9::Form9(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form9"));
     setFixedSize(475, 280);
+    describe_window(this, QStringLiteral("Password"));
     build_controls();
 }
 

@@ -23,17 +23,22 @@ void PictureButton::set_stretch(bool stretch)
     update();
 }
 
+void PictureButton::set_keyboard_pressable(bool pressable)
+{
+    setFocusPolicy(pressable ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void PictureButton::paintEvent(QPaintEvent *)
 {
-    if (picture_.isNull())
-        return;
     QPainter painter(this);
-    if (stretch_) {
+    if (stretch_ && !picture_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), picture_);
-    } else {
+    } else if (!picture_.isNull()) {
         painter.drawPixmap(0, 0, picture_);
     }
+    if (focus_mark_.shown(this))
+        FocusMark::draw(painter, rect());
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent *event)
@@ -42,15 +47,37 @@ void PictureButton::mouseMoveEvent(QMouseEvent *event)
     QAbstractButton::mouseMoveEvent(event);
 }
 
-// Picture areas are worked with the mouse; no key presses them.
+// Return or Space clicks an area the keyboard may press; other keys, and
+// every key on the other areas, go on to the window.
 void PictureButton::keyPressEvent(QKeyEvent *event)
 {
-    event->ignore();
+    const bool press_key = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
+        || event->key() == Qt::Key_Space;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (focusPolicy() == Qt::NoFocus || !press_key || !plain) {
+        event->ignore();
+        return;
+    }
+    focus_mark_.key_pressed(this);
+    if (!event->isAutoRepeat())
+        click();
 }
 
 void PictureButton::keyReleaseEvent(QKeyEvent *event)
 {
     event->ignore();
+}
+
+void PictureButton::focusInEvent(QFocusEvent *event)
+{
+    focus_mark_.focus_in(this, event);
+    QAbstractButton::focusInEvent(event);
+}
+
+void PictureButton::focusOutEvent(QFocusEvent *event)
+{
+    focus_mark_.focus_out(this, event);
+    QAbstractButton::focusOutEvent(event);
 }
 
 PictureButton *make_click_area(QWidget *parent, const QString &object_name,

@@ -1,6 +1,7 @@
 #include "ui/common/window_conventions.h"
 
 #include "core/app_state.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/pictures.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ void apply_application_conventions()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QApplication::setFont(ms_sans_serif(8.25));
+    install_accessibility();
 }
 
 QFont ms_sans_serif(qreal points, bool bold)

@@ -4,12 +4,14 @@
 #include "core/app_state.h"
 #include "core/board_file.h"
 #include "core/sound.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/click_label.h"
 #include "ui/common/picture_button.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/pictures.h"
 #include "ui/common/sleep.h"
 #include "ui/common/window_conventions.h"
+#include "ui/mainmenu/board_list.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -55,6 +57,17 @@ QRect place_rect(const Place &p)
     return twips_rect(p.left, p.top, p.width, p.height);
 }
 
+// Room around the slots for the list's focus outline.
+constexpr int kListMargin = 3;
+
+QRect list_rect()
+{
+    QRect all;
+    for (const Place &p : kSlotPlaces)
+        all |= place_rect(p);
+    return all.adjusted(-kListMargin, -kListMargin, kListMargin, kListMargin);
+}
+
 const QString kBoardExtension = QStringLiteral(".qla");
 
 // Tool tips take text that looks like markup as markup: a title is escaped
@@ -70,6 +83,7 @@ Form1::Form1()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form1"));
+    describe_window(this, QStringLiteral("Main menu"));
     // A fixed window: it can be moved and minimised, not resized.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -83,6 +97,9 @@ Form1 *Form1::open()
     auto *window = new Form1;
     window->show();
     window->Form_Load();
+    // The keyboard comes to the new window even where no window manager
+    // hands it over.
+    window->activateWindow();
     return window;
 }
 
@@ -103,11 +120,18 @@ void Form1::build_controls()
     // The backdrop covers the client area, so nothing is painted beneath it.
     background_->setAttribute(Qt::WA_OpaquePaintEvent);
 
+    board_list_ = new BoardList(area);
+    board_list_->setGeometry(list_rect());
+    // Its bare parts between and beside the slots are the bare window.
+    board_list_->setMouseTracking(true);
+    board_list_->installEventFilter(this);
+    connect(board_list_, &BoardList::step_requested, this, &Form1::step_selection);
+
     const QFont slot_font = ms_sans_serif(9.75, true);
     for (int i = 0; i < kSlots; ++i) {
-        auto *label = new ClickLabel(area);
+        auto *label = new ClickLabel(board_list_);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        label->setGeometry(place_rect(kSlotPlaces[i]));
+        board_list_->add_slot(label, place_rect(kSlotPlaces[i]));
         label->setFont(slot_font);
         label->setAlignment(Qt::AlignCenter);
         label->setTextFormat(Qt::PlainText);
@@ -123,6 +147,7 @@ void Form1::build_controls()
         button->setObjectName(QStringLiteral("Image2_%1").arg(i));
         button->setGeometry(place_rect(kScrollPlaces[i]));
         button->setAccessibleName(scroll_names[i]);
+        button->set_keyboard_pressable(true);
         button->setAttribute(Qt::WA_NoMousePropagation);
         connect(button, &PictureButton::clicked, this, [this, i] { Image2_Click(i); });
         Image2[i] = button;
@@ -139,6 +164,7 @@ void Form1::build_controls()
         button->setGeometry(place_rect(kActionPlaces[i]));
         button->setToolTip(action_tips[i]);
         button->setAccessibleName(action_tips[i]);
+        button->set_keyboard_pressable(true);
         button->setAttribute(Qt::WA_NoMousePropagation);
         connect(button, &PictureButton::clicked, this, [this, i] { Image1_Click(i); });
         connect(button, &PictureButton::mouse_moved, this, [this, i] { Image1_MouseMove(i); });
@@ -187,7 +213,7 @@ void Form1::cutsnd()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == centralWidget() && event->type() == QEvent::MouseMove)
+    if ((watched == centralWidget() || watched == board_list_) && event->type() == QEvent::MouseMove)
         Form_MouseMove();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -291,6 +317,25 @@ void Form1::Label1_Click(int index)
     highlight_file(index);
     sel_slot = index;
     no_hf();
+    board_list_->set_selected(sel_slot);
+}
+
+// Up and Down in the list select the slot above or below; beyond the top or
+// bottom slot the list scrolls as its scroll buttons do, so the selected
+// slot then names the next board.
+void Form1::step_selection(int direction)
+{
+    if (sel_slot < 0) {
+        Label1_Click(0);
+        return;
+    }
+    const int next = sel_slot + direction;
+    if (next >= 0 && next < kSlots) {
+        Label1_Click(next);
+        return;
+    }
+    Image2_Click(next < 0 ? 0 : 1);
+    board_list_->set_selected(sel_slot);
 }
 
 void Form1::Image2_Click(int index)

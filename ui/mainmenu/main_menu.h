@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 
+class BoardList;
 class ClickLabel;
 class PictureButton;
 class PictureWidget;
@@ -52,6 +53,7 @@ private:
 
     void Label1_Click(int index);
     void Label1_MouseMove(int index);
+    void step_selection(int direction);
     void Image2_Click(int index);
 
     void Image1_Click(int index);
@@ -70,6 +72,7 @@ private:
     void cutsnd();
 
     PictureWidget *background_ = nullptr;
+    BoardList *board_list_ = nullptr;
     std::array<ClickLabel *, kSlots> Label1{};
     // The whole titles, which a slot may show cut short.
     std::array<QString, kSlots> slot_titles_;

@@ -1,6 +1,7 @@
 #include "ui/wizard/finish_window.h"
 
 #include "core/board_file.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_widget.h"
@@ -11,6 +12,7 @@
 
 Form7::Form7() : WizardWindow(QStringLiteral("Form7"))
 {
+    describe_window(this, QStringLiteral("Finish: save the board"));
     set_next_name(QStringLiteral("Finish"));
     image3_ = add_picture(QStringLiteral("Image3"), 1867, 630, 3390, 495);
     image4_ = add_picture(QStringLiteral("Image4"), 2580, 2325, 1950, 450);

@@ -1,9 +1,12 @@
 #include "ui/wizard/picker_window.h"
 
+#include "ui/common/accessibility.h"
 #include "ui/common/picture_button.h"
 #include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 #include "ui/wizard/shape_outline.h"
+
+#include <QLabel>
 
 namespace {
 
@@ -30,12 +33,17 @@ PickerWindow::PickerWindow(const QString &object_name, const PickerDesign &desig
         thumb->setAccessibleName(design.captions[i]);
         thumb->setGeometry(twips_rect(design.thumb_left[i], kRowTop[row_of(i)], kThumbSize, kThumbSize));
         thumb->set_stretch(true);
+        // The framed thumbnail is the checked one of the seven.
+        thumb->setCheckable(true);
+        thumb->setAutoExclusive(true);
         connect(thumb, &PictureButton::clicked, this, [this, i] { Image3_Click(i); });
         image3_[i] = thumb;
 
-        add_label(QStringLiteral("Label2_%1").arg(i), design.captions[i], ms_sans_serif(8.25, true),
-                  twips_rect(design.caption_left[i], kCaptionTop[i], kThumbSize, 255),
-                  Qt::AlignHCenter | Qt::AlignTop);
+        QLabel *caption = add_label(QStringLiteral("Label2_%1").arg(i), design.captions[i],
+                                    ms_sans_serif(8.25, true),
+                                    twips_rect(design.caption_left[i], kCaptionTop[i], kThumbSize, 255),
+                                    Qt::AlignHCenter | Qt::AlignTop);
+        mark_as_caption(caption);
     }
     shape1_ = new ShapeOutline(QColor(255, 0, 0), 2, this);
     shape1_->setObjectName(QStringLiteral("Shape1"));
@@ -56,6 +64,7 @@ void PickerWindow::make_selection(int index)
 {
     const QPoint corner = image3_[index]->pos();
     shape1_->move(corner.x() - kFrameMargin, corner.y() - kFrameMargin);
+    image3_[index]->setChecked(true);
     sel_idx = qint16(index);
 }
 

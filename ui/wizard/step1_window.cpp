@@ -2,6 +2,7 @@
 
 #include "core/app_folder.h"
 #include "core/board_file.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_widget.h"
@@ -43,6 +44,7 @@ QLineEdit *make_text_box(QWidget *parent, const QString &object_name, const QStr
 
 Form2::Form2() : WizardWindow(QStringLiteral("Form2"))
 {
+    describe_window(this, QStringLiteral("Step 1 of 5: title and password"));
     auto *shape = new ShapeOutline(Qt::black, 1, this);
     shape->setObjectName(QStringLiteral("Shape1"));
     shape->setGeometry(twips_rect(240, 240, 6615, 2895));

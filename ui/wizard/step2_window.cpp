@@ -1,5 +1,6 @@
 #include "ui/wizard/step2_window.h"
 
+#include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
 
 namespace {
@@ -19,7 +20,10 @@ const PickerDesign kBackdrops{
 
 } // namespace
 
-Form3::Form3() : PickerWindow(QStringLiteral("Form3"), kBackdrops) {}
+Form3::Form3() : PickerWindow(QStringLiteral("Form3"), kBackdrops)
+{
+    describe_window(this, QStringLiteral("Step 2 of 5: backdrop"));
+}
 
 Form3 *Form3::open()
 {

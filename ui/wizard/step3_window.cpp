@@ -1,5 +1,6 @@
 #include "ui/wizard/step3_window.h"
 
+#include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
 
 namespace {
@@ -18,7 +19,10 @@ const PickerDesign kThemes{
 
 } // namespace
 
-Form4::Form4() : PickerWindow(QStringLiteral("Form4"), kThemes) {}
+Form4::Form4() : PickerWindow(QStringLiteral("Form4"), kThemes)
+{
+    describe_window(this, QStringLiteral("Step 3 of 5: theme"));
+}
 
 Form4 *Form4::open()
 {

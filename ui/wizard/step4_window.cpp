@@ -1,6 +1,7 @@
 #include "ui/wizard/step4_window.h"
 
 #include "core/board_file.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_widget.h"
@@ -36,6 +37,7 @@ QString from_widget_text(const QPlainTextEdit *box)
 
 Form5::Form5() : WizardWindow(QStringLiteral("Form5"), Frame::Resizable)
 {
+    describe_window(this, QStringLiteral("Step 4 of 5: welcome and thank-you messages"));
     add_label(QStringLiteral("Label1_0"),
               QStringLiteral("Step 4: Write your welcome message. This will appear under the "
                              "title on your sign-in board:"),

@@ -3,6 +3,7 @@
 #include "core/app_folder.h"
 #include "core/board_file.h"
 #include "core/sound.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/window_conventions.h"
@@ -56,6 +57,7 @@ QString selected_text(const QListWidget *list)
 
 Form6::Form6() : WizardWindow(QStringLiteral("Form6"))
 {
+    describe_window(this, QStringLiteral("Step 5 of 5: sound effects"));
     image5_ = add_picture(QStringLiteral("Image5"), 5670, 45, 1410, 735);
     image4_ = add_picture(QStringLiteral("Image4"), 1170, 1380, 1155, 435);
     image3_ = add_picture(QStringLiteral("Image3"), 1455, 2640, 1920, 885);

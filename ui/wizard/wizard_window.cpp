@@ -67,6 +67,9 @@ void WizardWindow::show_centred()
     next_->raise();
     show();
     center(this);
+    // The keyboard comes to the new step even where no window manager
+    // hands it over.
+    activateWindow();
 }
 
 void WizardWindow::set_next_name(const QString &accessible_name)

@@ -219,6 +219,26 @@ private slots:
         QVERIFY(button->picture().isNull());
     }
 
+    void picture_button_pressed_by_keys_where_allowed()
+    {
+        QWidget window;
+        window.resize(200, 200);
+        auto *button = new PictureButton(&window);
+        button->setGeometry(10, 10, 50, 40);
+        button->set_keyboard_pressable(true);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy clicks(button, &PictureButton::clicked);
+        QCOMPARE(button->focusPolicy(), Qt::TabFocus);
+        QTest::keyClick(button, Qt::Key_Space);
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(clicks.size(), 3);
+        QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(button, Qt::Key_A);
+        QCOMPARE(clicks.size(), 3);
+    }
+
     void click_label_and_make_label()
     {
         QWidget window;

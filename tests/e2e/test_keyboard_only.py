@@ -1,0 +1,160 @@
+"""The whole job without a pointer: keys, and accessibility actions where
+the program has no key (the wizard's arrows, the menu bar's commands).
+Make a board, select it in the list by Down, run it, sign it twice with
+Ctrl+Return, quit, view it, page with Page Down and Page Up, export and
+copy. The pointer never moves."""
+
+from gi.repository import GLib
+
+import driver
+import screens
+from driver import TestFailure, check, check_equal, find_widget, message_text, text_of, wait_for
+
+TITLE = "Keys Party"
+
+
+def states(acc):
+    return acc.getState()
+
+
+def is_focused(acc):
+    return states(acc).contains(driver.atspi().STATE_FOCUSED)
+
+
+def act(acc, name="Press", opens_message=False):
+    """Runs an accessibility action of a widget by its name. An action that
+    opens a message box answers only once the box is closed, so its reply is
+    not waited for."""
+    action = acc.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    for i, found in enumerate(names):
+        if found.lower() == name.lower():
+            try:
+                check(action.doAction(i), f"{name!r} on {acc.name!r} failed")
+            except GLib.GError as error:
+                if not (opens_message and "Did not receive a reply" in str(error)):
+                    raise
+            return
+    raise TestFailure(f"{acc.getRoleName()} {acc.name!r} has no action {name!r}: {names}")
+
+
+def tab_to(session, window, role, name):
+    """Presses Tab until the widget has the keyboard focus."""
+    target = find_widget(window, role, name)
+    check(target is not None, f"no {role} {name!r}")
+    for _ in range(12):
+        try:
+            wait_for(lambda: is_focused(target), "", timeout=0.4)
+            return target
+        except TestFailure:
+            session.key("Tab")
+    raise TestFailure(f"Tab never reached {role} {name!r}")
+
+
+def confirm(program, expected):
+    """Reads the message box on show and closes it with Return."""
+    box = program.message_box()
+    check_equal(message_text(box), expected, "message box text")
+    program.session.key("Return")
+    wait_for(lambda: not driver.is_showing(box), f"the message box {expected!r} to close")
+
+
+def next_arrow(program, window, name="Next"):
+    arrow = find_widget(window, "push button", name)
+    check(arrow is not None, f"no arrow {name!r}")
+    act(arrow)
+    wait_for(lambda: not driver.is_showing(window), f"the window to close after {name!r}")
+
+
+def select_first_board(session, menu):
+    lst = find_widget(menu.window, "list", "Boards")
+    wait_for(lambda: is_focused(lst), "the board list to have the focus")
+    session.key("Down")
+    item = lst.getChildAtIndex(0)
+    wait_for(lambda: states(item).contains(driver.atspi().STATE_SELECTED) and item.name == TITLE,
+             f"{TITLE!r} to be selected")
+
+
+def make_board(session, program):
+    menu = screens.MainMenu(program)
+    tab_to(session, menu.window, "push button", "New Project")
+    session.key("Return")
+    step1 = screens.wizard_step(program, 1)
+    title = screens.text_box(step1, "Title")
+    wait_for(lambda: is_focused(title), "the title box to have the focus")
+    session.type_text(TITLE)
+    wait_for(lambda: text_of(title) == TITLE, "the title to be typed")
+    next_arrow(program, step1)
+    for step in (2, 3, 4, 5):
+        next_arrow(program, screens.wizard_step(program, step))
+    finish = screens.wizard_step(program, "finish")
+    act(find_widget(finish, "push button", "Finish"), opens_message=True)
+    confirm(program, screens.SAVED_MESSAGE)
+    check(session.exists(f"{TITLE}.qla"), "the board file was not written")
+
+
+def sign(session, program):
+    board = screens.board_window(program)
+    note = screens.note_area(board)
+    wait_for(lambda: is_focused(note), "the note area to have the focus")
+    session.type_text("Hello keyboard")
+    session.key("Tab")
+    session.key("ctrl+Return")
+    confirm(program, "Thank you!")
+    screens.wait_note(board, "")
+    session.type_text("Second note\nby keys")
+    session.key("ctrl+KP_Enter")
+    confirm(program, "Thank you!")
+    check_equal(session.read_bytes(f"{TITLE}.sig"),
+                b"Hello keyboard\r\n^~-^,./\r\nSecond note\r\nby keys\r\n^~-^,./\r\n",
+                "the signature file")
+    act(screens.menu_bar_item(board, "Quit"))
+    wait_for(lambda: not driver.is_showing(board), "the board to close")
+
+
+def view_and_export(session, program):
+    menu = screens.MainMenu(program)
+    select_first_board(session, menu)
+    tab_to(session, menu.window, "push button", "View Signatures")
+    session.key("Return")
+    board = screens.board_window(program, "Next Signature")
+    note = screens.note_area(board)
+    screens.wait_label(board, f"{TITLE} (1 of 2)")
+    wait_for(lambda: is_focused(note), "the note area to have the focus")
+    check(TITLE in note.description, f"the note area's description: {note.description!r}")
+    session.key("Next")
+    screens.wait_label(board, f"{TITLE} (2 of 2)")
+    screens.wait_note(board, "Second note\nby keys\n")
+    session.key("Next")
+    confirm(program, "You are viewing the last signature on this Quillora.")
+    session.key("Prior")
+    screens.wait_label(board, f"{TITLE} (1 of 2)")
+
+    act(screens.menu_bar_item(board, "Export"))
+    export = program.window_with("menu item", "Copy to Clipboard")
+    act(screens.menu_bar_item(export, "Copy to Clipboard"), opens_message=True)
+    confirm(program, "Your signatures were copied to the clipboard successfully.")
+    expected = (f"{TITLE} Signatures\r\n\r\nHello keyboard\r\n" + "-" * 60
+                + "\r\nSecond note\r\nby keys\r\n" + "-" * 60 + "\r\n").encode()
+    wait_for(lambda: session.clipboard() == expected,
+             f"the clipboard to hold the export text (it holds {session.clipboard()!r})")
+
+
+def scenario(session):
+    program = session.launch()
+    start = session.pointer()
+    make_board(session, program)
+
+    menu = screens.MainMenu(program)
+    select_first_board(session, menu)
+    tab_to(session, menu.window, "push button", "Run Project (ZivivIdid!)")
+    session.key("space")
+    sign(session, program)
+
+    view_and_export(session, program)
+    check_equal(session.pointer(), start, "the pointer's place")
+    check_equal(session.program_output(0), "", "what the program printed")
+
+
+if __name__ == "__main__":
+    driver.main(scenario)

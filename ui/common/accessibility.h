@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Makes the program's windows and controls known to assistive technology as
+// what they are; called once when the application starts.
+void install_accessibility();
+
+// Tells assistive technology which window this is ("Step 2 of 5: backdrop")
+// while its caption stays the program's title; a plain top-level widget is
+// presented as a window, not as a filler.
+void describe_window(QWidget *window, const QString &where);
+
+// A label shown on screen that repeats the name of the control it captions:
+// assistive technology hears the control alone.
+void mark_as_caption(QWidget *label);

@@ -1,0 +1,150 @@
+#include "ui/mainmenu/board_list.h"
+
+#include "ui/common/click_label.h"
+
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+
+// One slot of the list: a list item that can be selected by its actions.
+class BoardSlotAccessible : public QAccessibleWidget {
+public:
+    BoardSlotAccessible(ClickLabel *slot, BoardList *list)
+        : QAccessibleWidget(slot, QAccessible::ListItem), list_(list)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return widget()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        const bool selected = list_->selected() >= 0 && list_->slot(list_->selected()) == widget();
+        s.selectable = true;
+        s.selected = selected;
+        s.focusable = true;
+        s.focused = selected && list_->hasFocus();
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        return {pressAction(), BoardList::kSelectAction};
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() || name == BoardList::kSelectAction)
+            emit static_cast<ClickLabel *>(widget())->clicked();
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    BoardList *list_;
+};
+
+class BoardListAccessible : public QAccessibleWidget {
+public:
+    explicit BoardListAccessible(BoardList *list) : QAccessibleWidget(list, QAccessible::List) {}
+
+    QAccessibleInterface *focusChild() const override
+    {
+        auto *list = static_cast<BoardList *>(widget());
+        if (!list->hasFocus() || list->selected() < 0)
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(list->slot(list->selected()));
+    }
+};
+
+QAccessibleInterface *board_list_factory(const QString &class_name, QObject *object)
+{
+    if (class_name == QLatin1String("BoardList"))
+        return new BoardListAccessible(static_cast<BoardList *>(object));
+    if (class_name == QLatin1String("ClickLabel")) {
+        if (auto *list = qobject_cast<BoardList *>(object->parent()))
+            return new BoardSlotAccessible(static_cast<ClickLabel *>(object), list);
+    }
+    return nullptr;
+}
+
+void send_event(QObject *object, QAccessible::Event type)
+{
+    QAccessibleEvent event(object, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
+
+BoardList::BoardList(QWidget *parent) : QWidget(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(board_list_factory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setObjectName(QStringLiteral("board_list"));
+    setAccessibleName(QStringLiteral("Boards"));
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void BoardList::add_slot(ClickLabel *slot, const QRect &geometry)
+{
+    slot->setParent(this);
+    slot->setGeometry(geometry.translated(-pos()));
+    slots_.append(slot);
+}
+
+void BoardList::set_selected(int index)
+{
+    const int before = selected_;
+    selected_ = index;
+    if (!hasFocus())
+        setFocus(Qt::OtherFocusReason);
+    if (!QAccessible::isActive())
+        return;
+    if (ClickLabel *old = slot(before); old && before != index)
+        send_event(old, QAccessible::SelectionRemove);
+    if (ClickLabel *now = slot(index)) {
+        send_event(now, QAccessible::SelectionAdd);
+        send_event(now, QAccessible::Focus);
+    }
+}
+
+void BoardList::keyPressEvent(QKeyEvent *event)
+{
+    const int direction = event->key() == Qt::Key_Up ? -1 : event->key() == Qt::Key_Down ? 1 : 0;
+    if (direction == 0 || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    focus_mark_.key_pressed(this);
+    emit step_requested(direction);
+}
+
+void BoardList::focusInEvent(QFocusEvent *event)
+{
+    focus_mark_.focus_in(this, event);
+    QWidget::focusInEvent(event);
+}
+
+void BoardList::focusOutEvent(QFocusEvent *event)
+{
+    focus_mark_.focus_out(this, event);
+    QWidget::focusOutEvent(event);
+}
+
+void BoardList::paintEvent(QPaintEvent *)
+{
+    if (!focus_mark_.shown(this))
+        return;
+    QPainter painter(this);
+    FocusMark::draw(painter, rect());
+}
