@@ -80,12 +80,10 @@ void TestShownAsIs::pictures_come_only_from_regular_files()
 
     QVERIFY(QFile::link(real, folder.file(QStringLiteral("media/linked.jpg"))));
     QVERIFY(load_picture(QStringLiteral("linked.jpg")).isNull());
-    QVERIFY(PictureRead(QStringLiteral("linked.jpg")).take().isNull());
 
     // A pipe would never give its bytes: the windows show without it.
     QVERIFY(::mkfifo(QFile::encodeName(folder.file(QStringLiteral("media/mback.jpg"))).constData(), 0600) == 0);
     QVERIFY(load_picture(QStringLiteral("mback.jpg")).isNull());
-    QVERIFY(PictureRead(QStringLiteral("mback.jpg")).take().isNull());
     ::alarm(0);
 }
 
