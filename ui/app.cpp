@@ -4,15 +4,15 @@
 #include "core/single_instance.h"
 #include "core/sound_effect_player.h"
 #include "core/startup.h"
+#include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 #include "ui/common/window_conventions.h"
-#include "ui/mainmenu/main_menu.h"
 
 #include <QApplication>
 
 bool start_quillora(SingleInstance &instance, const std::function<void(const QString &)> &tell_already_running)
 {
-    const StartupSteps steps{tell_already_running, [] { Form1::open(); }};
+    const StartupSteps steps{tell_already_running, [] { show_window(Window::MainMenu); }};
     return start_program(instance, steps);
 }
 
