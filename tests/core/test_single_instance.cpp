@@ -169,7 +169,12 @@ void TestSingleInstance::an_odd_lock_never_keeps_the_program_from_starting()
     const QByteArray native = QFile::encodeName(lock);
     const std::function<void()> odd_entries[] = {
         [&] { QFile f(lock); QVERIFY(f.open(QIODevice::WriteOnly)); },
-        [&] { QFile f(lock); QVERIFY(f.open(QIODevice::WriteOnly)); f.write("garbage\0\xff 99999999\n", 22); },
+        [&] {
+            static const char garbage[] = "garbage\0\xff 99999999\n";
+            QFile f(lock);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(garbage, sizeof garbage - 1);
+        },
         [&] { QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("quillora.lock/inside"))); },
         [&] { QVERIFY(::mkfifo(native.constData(), 0600) == 0); },
         [&] { QVERIFY(QFile::link(QStringLiteral("/dev/null"), lock)); },
