@@ -95,6 +95,37 @@ def pump_events():
             break
 
 
+class FocusLog:
+    """What a screen reader is told when the focus lands: the name and the
+    description of every object that gains the focus, in order. Like a
+    screen reader it tells nothing when the focus lands again on the object
+    that has it, whatever that object shows now."""
+
+    def __init__(self):
+        self.seen = []
+        self.focused = None
+        atspi().Registry.registerEventListener(self._on_focus, "object:state-changed:focused")
+
+    def _on_focus(self, event):
+        if not event.detail1 or event.source == self.focused:
+            return
+        self.focused = event.source
+        try:
+            self.seen.append((event.source.name, event.source.description))
+        except Exception:  # gone before it was asked
+            pass
+
+    def wait(self, name, description):
+        """Waits until an object of that name and description gained the focus;
+        forgets what was seen up to it."""
+        def told():
+            if (name, description) not in self.seen:
+                return False
+            del self.seen[:self.seen.index((name, description)) + 1]
+            return True
+        wait_for(told, f"the focus to land on {name!r} ({description!r}); seen {self.seen!r}")
+
+
 def kill_group(proc, grace=3.0):
     """Ends a process started in a session of its own, with its children."""
     if proc is None or proc.returncode is not None:

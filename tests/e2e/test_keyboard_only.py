@@ -1,8 +1,10 @@
 """The whole job without a pointer: keys, and accessibility actions where
 the program has no key (the wizard's arrows, the menu bar's commands).
 Make a board, select it in the list by Down, run it, sign it twice with
-Ctrl+Return, quit, view it, page with Page Down and Page Up, export and
-copy. The pointer never moves."""
+Ctrl+Return, quit, scroll the list by Down and Up past its ends, view the
+board, page with Page Down and Page Up, export and copy. The pointer never
+moves. A screen reader is told each board the selection reaches and each
+page's position."""
 
 from gi.repository import GLib
 
@@ -11,6 +13,7 @@ import screens
 from driver import TestFailure, check, check_equal, find_widget, message_text, text_of, wait_for
 
 TITLE = "Keys Party"
+OTHER_BOARDS = ["Lemon", "Mango", "Nut", "Olive", "Peach"]  # listed after it
 
 
 def states(acc):
@@ -112,9 +115,25 @@ def sign(session, program):
     wait_for(lambda: not driver.is_showing(board), "the board to close")
 
 
-def view_and_export(session, program):
-    menu = screens.MainMenu(program)
-    select_first_board(session, menu)
+def scroll_by_keys(session, menu, focus):
+    """Down past the bottom slot and Up past the top one scroll the list;
+    the selected slot then names another board, and that board is what the
+    screen reader is told. Leaves the first board selected."""
+    for board in OTHER_BOARDS[:4]:
+        session.key("Down")
+        focus.wait(board, "")
+    session.key("Down")
+    menu.wait_slots(OTHER_BOARDS)
+    focus.wait("Peach", "")
+    for board in reversed(OTHER_BOARDS[:4]):
+        session.key("Up")
+        focus.wait(board, "")
+    session.key("Up")
+    menu.wait_slots([TITLE, *OTHER_BOARDS[:4]])
+    focus.wait(TITLE, "")
+
+
+def view_and_export(session, program, menu, focus):
     tab_to(session, menu.window, "push button", "View Signatures")
     session.key("Return")
     board = screens.board_window(program, "Next Signature")
@@ -125,10 +144,12 @@ def view_and_export(session, program):
     session.key("Next")
     screens.wait_label(board, f"{TITLE} (2 of 2)")
     screens.wait_note(board, "Second note\nby keys\n")
+    focus.wait("Note", f"{TITLE} (2 of 2)")
     session.key("Next")
     confirm(program, "You are viewing the last signature on this Quillora.")
     session.key("Prior")
     screens.wait_label(board, f"{TITLE} (1 of 2)")
+    focus.wait("Note", f"{TITLE} (1 of 2)")
 
     act(screens.menu_bar_item(board, "Export"))
     export = program.window_with("menu item", "Copy to Clipboard")
@@ -141,7 +162,10 @@ def view_and_export(session, program):
 
 
 def scenario(session):
+    for title in OTHER_BOARDS:
+        session.write_bytes(f"{title}.qla", screens.board_file(title))
     program = session.launch()
+    focus = driver.FocusLog()
     start = session.pointer()
     make_board(session, program)
 
@@ -151,7 +175,10 @@ def scenario(session):
     session.key("space")
     sign(session, program)
 
-    view_and_export(session, program)
+    menu = screens.MainMenu(program)
+    select_first_board(session, menu)
+    scroll_by_keys(session, menu, focus)
+    view_and_export(session, program, menu, focus)
     check_equal(session.pointer(), start, "the pointer's place")
     check_equal(session.program_output(0), "", "what the program printed")
 

@@ -46,6 +46,7 @@ private:
     bool Text1_KeyDown(QKeyEvent *event);
     void proc(int idx);
     void save_note();
+    void back_to_note();
     void start_over();
     void next_signature();
     void previous_signature();

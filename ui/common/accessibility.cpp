@@ -73,3 +73,15 @@ void mark_as_caption(QWidget *label)
 {
     label->setProperty(kCaption, true);
 }
+
+void present_anew(QWidget *widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (QAccessibleInterface *old = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+    if (widget->hasFocus()) {
+        QAccessibleEvent focus(widget, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}

@@ -1,5 +1,6 @@
 #include "ui/mainmenu/board_list.h"
 
+#include "ui/common/accessibility.h"
 #include "ui/common/click_label.h"
 
 #include <QAccessibleWidget>
@@ -113,6 +114,10 @@ void BoardList::set_selected(int index)
     if (ClickLabel *old = slot(before); old && before != index)
         send_event(old, QAccessible::SelectionRemove);
     if (ClickLabel *now = slot(index)) {
+        // Selected again after the list scrolled: the slot names another
+        // board now.
+        if (before == index)
+            present_anew(now);
         send_event(now, QAccessible::SelectionAdd);
         send_event(now, QAccessible::Focus);
     }
