@@ -18,18 +18,15 @@ cmake --build "$build"
 reports="$(cd "$build" && pwd)/sanitizer-reports"
 rm -rf "$reports"
 mkdir -p "$reports"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1:log_path=$reports/asan"
+# LeakSanitizer's tracking of dynamic TLS misreads this glibc's thread
+# vectors and crashes its tracer at exit (signal 11, finding no leak) once a
+# test has shown many windows. It is not tracked: the blocks are heap blocks
+# that the scanned thread control blocks point at, so they stay roots.
+export ASAN_OPTIONS="detect_leaks=1:intercept_tls_get_addr=0:abort_on_error=1:halt_on_error=1:log_path=$reports/asan"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan"
 
 status=0
-# LeakSanitizer's own tracer crashes (signal 11) at the exit of the wizard
-# steps test, after threads with dynamic TLS have exited; it finds no leak,
-# it dies. That test runs with AddressSanitizer and UBSan but without the
-# leak check until the cause is found.
-no_leak_check=test_wizard_steps
-(cd "$build" && ctest --output-on-failure -E "^$no_leak_check\$") || status=$?
-(cd "$build" && ASAN_OPTIONS="${ASAN_OPTIONS/detect_leaks=1/detect_leaks=0}" \
-    ctest --output-on-failure -R "^$no_leak_check\$") || status=$?
+(cd "$build" && ctest --output-on-failure) || status=$?
 
 if compgen -G "$reports/*" >/dev/null; then
     echo "Sanitizer reports:"
