@@ -351,14 +351,6 @@ void Form8::save_note()
     } else {
         show_message(this, MessageIcon::Critical, kNoteNotSaved);
     }
-    back_to_note();
-}
-
-// After a message box the keyboard is the note area's again, also where no
-// window manager hands the focus back.
-void Form8::back_to_note()
-{
-    activateWindow();
     Text1->setFocus();
 }
 
@@ -372,23 +364,26 @@ void Form8::next_signature()
 {
     if (sig_pos >= sig_count - 1) {
         show_message(this, MessageIcon::Information, kLastMessage);
-        back_to_note();
         return;
     }
     ++sig_pos;
-    disp_sig();
-    describe_for_screen_reader(false);
-    present_anew(Text1);
+    show_page();
 }
 
 void Form8::previous_signature()
 {
     if (sig_pos <= 0) {
         show_message(this, MessageIcon::Information, kFirstMessage);
-        back_to_note();
         return;
     }
     --sig_pos;
+    show_page();
+}
+
+// A screen reader hears the new note and its position, as when the board
+// opened.
+void Form8::show_page()
+{
     disp_sig();
     describe_for_screen_reader(false);
     present_anew(Text1);

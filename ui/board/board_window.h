@@ -46,10 +46,10 @@ private:
     bool Text1_KeyDown(QKeyEvent *event);
     void proc(int idx);
     void save_note();
-    void back_to_note();
     void start_over();
     void next_signature();
     void previous_signature();
+    void show_page();
 
     void Image2_Click(int index);
     void Label1_Click(int index);

@@ -118,7 +118,6 @@ void Form9::pok()
     if (Text1->text().toLower() != BoardSettings.password.toLower()) {
         show_message(this, MessageIcon::Exclamation, kWrongPassword);
         Text1->clear();
-        activateWindow();
         Text1->setFocus();
         return;
     }

@@ -62,4 +62,8 @@ void show_message(QWidget *parent, MessageIcon icon, const QString &text)
     prepare_message_box(box);
     keep_title_whole(box);
     box.exec();
+    // The keyboard goes back to the window the box spoke for, also where no
+    // window manager hands it back.
+    if (parent && parent->window()->isVisible())
+        parent->window()->activateWindow();
 }
