@@ -24,8 +24,9 @@ void use_no_launched_session_bus()
 
 // A Wayland compositor places every new window itself, so each wizard step
 // would open somewhere else than the one before it, and without Qt's Wayland
-// plugin Qt complains before falling back to X11. Through XWayland the
-// desktop honours the centring. A platform the user chose is kept.
+// plugin Qt complains before falling back to X11. Through XWayland a window
+// states where it wants to be, which a desktop may honour; a native Wayland
+// window cannot. A platform the user chose is kept.
 void prefer_x11_on_wayland()
 {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
