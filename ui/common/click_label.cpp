@@ -18,11 +18,6 @@ ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
     setMouseTracking(true);
 }
 
-ClickLabel::ClickLabel(const QString &text, QWidget *parent) : ClickLabel(parent)
-{
-    setText(text);
-}
-
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton;

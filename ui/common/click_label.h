@@ -8,7 +8,6 @@ class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(QWidget *parent = nullptr);
-    explicit ClickLabel(const QString &text, QWidget *parent = nullptr);
 
 signals:
     void clicked();

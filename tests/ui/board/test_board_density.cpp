@@ -1,5 +1,4 @@
 // The board drawn at the density ctest sets (QT_SCALE_FACTOR, QT_FONT_DPI).
-#include "board_test_helpers.h"
 #include "core/app_state.h"
 #include "core/board_file.h"
 #include "core/signature_store.h"
@@ -10,11 +9,9 @@
 #include <QTest>
 #include <QtMath>
 
-class TestBoardDensity : public QObject {
+class TestBoardDensity : public WindowTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-
     // The long title is shortened on one line: no ink on the label's bottom
     // row, where a second line would be cut. The note area shows a dark line
     // on each of its four edges.
