@@ -143,7 +143,7 @@ bool Form8::Text1_KeyDown(QKeyEvent *event)
 // message, and for a guest the key that saves, which nothing on screen tells.
 void Form8::describe_for_screen_reader(bool with_welcome)
 {
-    QString description = Label2->text();
+    QString description = Label2->accessibleName();
     if (with_welcome && !Label3->text().isEmpty())
         description += QStringLiteral(". ") + Label3->text();
     if (board_mode == kGuestMode) {
