@@ -3,6 +3,7 @@
 
 #include "core/app_state.h"
 #include "core/board_file.h"
+#include "ui/board/note_area.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/window_conventions.h"
@@ -12,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QScreen>
 
 namespace {

@@ -23,25 +23,43 @@ const QString kErrorMessage = QStringLiteral("Error!");
 const QString kBoxDescription =
     QStringLiteral("Every note of the board as one text. Alt+C copies it to the clipboard.");
 
+QPointer<Form10> open_window;
+
 // A big party's notes make hundreds of thousands of lines, and a text box
 // with a block per line takes seconds to fill. The box gets blocks of about a
 // screenful instead, the lines of a block joined by line separators, which
-// show, select and copy as line breaks.
+// show, select and copy as line breaks. A line longer than a note may be now
+// (saved by an earlier version) is cut into blocks of that length: laying out
+// one paragraph of a million characters would freeze the window. Copy to
+// Clipboard copies the text as built, every line whole.
 void fill_box(QPlainTextEdit *box, QStringView text)
 {
     constexpr qsizetype kBlockChars = 2000;
+    constexpr qsizetype kLongestLine = 10000;
     QTextDocument *document = box->document();
     document->clear();
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     QString block;
     block.reserve(kBlockChars + 256);
+    const auto add_line = [&](QStringView line) {
+        while (line.size() > kLongestLine) {
+            const qsizetype piece = line.at(kLongestLine - 1).isHighSurrogate() ? kLongestLine - 1
+                                                                               : kLongestLine;
+            block += line.first(piece);
+            block += QLatin1Char('\n');
+            cursor.insertText(block);
+            block.clear();
+            line = line.sliced(piece);
+        }
+        block += line;
+    };
     qsizetype start = 0;
     for (;;) {
         const qsizetype end = text.indexOf(u"\r\n", start);
         if (end < 0)
             break;
-        block += text.mid(start, end - start);
+        add_line(text.mid(start, end - start));
         start = end + 2;
         if (block.size() < kBlockChars) {
             block += QChar(QChar::LineSeparator);
@@ -51,7 +69,7 @@ void fill_box(QPlainTextEdit *box, QStringView text)
         cursor.insertText(block);
         block.clear();
     }
-    block += text.mid(start);
+    add_line(text.mid(start));
     cursor.insertText(block);
     cursor.endEditBlock();
     box->moveCursor(QTextCursor::Start);
@@ -111,17 +129,22 @@ Form10::Form10(QWidget *parent) : QMainWindow(parent)
 
 Form10 *Form10::show_text(const QString &text)
 {
-    static QPointer<Form10> window;
-    if (!window) {
-        window = new Form10;
-        window->set_text(text);
-        window->Form_Load();
+    if (!open_window) {
+        open_window = new Form10;
+        open_window->set_text(text);
+        open_window->Form_Load();
     } else {
-        window->set_text(text);
-        window->raise();
-        window->take_keyboard();
+        open_window->set_text(text);
+        open_window->raise();
+        open_window->take_keyboard();
     }
-    return window;
+    return open_window;
+}
+
+void Form10::close_open_window()
+{
+    if (open_window)
+        open_window->close();
 }
 
 void Form10::Form_Load()

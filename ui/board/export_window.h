@@ -11,6 +11,8 @@ class Form10 : public QMainWindow {
 public:
     // Shows the one export window (loading it when it is not open) with `text`.
     static Form10 *show_text(const QString &text);
+    // Closes the export window when it is open.
+    static void close_open_window();
 
 private:
     explicit Form10(QWidget *parent = nullptr);

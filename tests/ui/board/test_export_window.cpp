@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
+#include <QTextBlock>
 
 namespace {
 
@@ -151,6 +152,14 @@ void TestExportWindow::export_of_many_notes()
     QCoreApplication::processEvents();
     QCOMPARE(shown_text(window)->toPlainText(), QString(big).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QCOMPARE(copied_text(window, boxes), big);
+
+    // A line far longer than a note may be shows in blocks of at most 10000
+    // characters, which lay out at once, and copies whole.
+    const QString line = QString(25000, QLatin1Char('x')) + QStringLiteral("\r\n");
+    Form10::show_text(line);
+    for (QTextBlock b = shown_text(window)->document()->begin(); b.isValid(); b = b.next())
+        QVERIFY(b.length() <= 10001);
+    QCOMPARE(copied_text(window, boxes), line);
 }
 
 void TestExportWindow::window_look()
