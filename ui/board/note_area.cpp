@@ -27,7 +27,7 @@ qsizetype typed_length(const QKeyEvent *event)
 
 } // namespace
 
-NoteArea::NoteArea(QWidget *parent) : QPlainTextEdit(parent) {}
+NoteArea::NoteArea(QWidget *parent) : TextBox(parent) {}
 
 bool NoteArea::room_for(qsizetype added)
 {
@@ -47,7 +47,7 @@ void NoteArea::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    TextBox::keyPressEvent(event);
 }
 
 void NoteArea::inputMethodEvent(QInputMethodEvent *event)
@@ -56,19 +56,15 @@ void NoteArea::inputMethodEvent(QInputMethodEvent *event)
         event->accept();
         return;
     }
-    QPlainTextEdit::inputMethodEvent(event);
+    TextBox::inputMethodEvent(event);
 }
 
-// A paste or a drop that does not fit is refused whole. An empty clipboard
-// pastes nothing: Qt 6.4 would read the first of its formats, which it has
-// not, and crash.
+// A paste or a drop that does not fit is refused whole.
 void NoteArea::insertFromMimeData(const QMimeData *source)
 {
-    if (!source || source->formats().isEmpty())
+    if (source && source->hasText() && !room_for(source->text().size()))
         return;
-    if (source->hasText() && !room_for(source->text().size()))
-        return;
-    QPlainTextEdit::insertFromMimeData(source);
+    TextBox::insertFromMimeData(source);
 }
 
 void NoteArea::show_note(const QString &text)

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include "ui/common/text_box.h"
 
 // The board's note area. A note is bounded: laying out a paragraph of
 // hundreds of thousands of characters takes the text widget seconds to
 // minutes, and the board must answer every guest at once.
-class NoteArea : public QPlainTextEdit {
+class NoteArea : public TextBox {
     Q_OBJECT
 public:
     // Far beyond the longest note a guest writes by hand (some 1,700 words),

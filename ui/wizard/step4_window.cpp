@@ -5,6 +5,7 @@
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_widget.h"
+#include "ui/common/text_box.h"
 #include "ui/common/window_conventions.h"
 #include "ui/wizard/one_line_validator.h"
 
@@ -43,7 +44,7 @@ Form5::Form5() : WizardWindow(QStringLiteral("Form5"), Frame::Resizable)
                              "title on your sign-in board:"),
               heading_font(), twips_rect(120, 135, 6915, 600));
 
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new TextBox(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setAccessibleName(QStringLiteral("Welcome message"));
     text1_->setFont(ms_sans_serif(8.25, true));

@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QPlainTextEdit>
 
 namespace {
@@ -362,6 +365,10 @@ void TestWizardSteps::step4_checks_and_stores_messages()
     QCOMPARE(messages.boxes.size(), 1);
     QCOMPARE(messages.boxes[0].first, MessageIcon::Information);
     QCOMPARE(messages.boxes[0].second, QStringLiteral("Please type a thank you message before continuing."));
+    QCOMPARE(text1->toPlainText(), QStringLiteral("Line one\nLine two"));
+    // Pasting from an empty clipboard pastes nothing (and does not crash).
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(text1->toPlainText(), QStringLiteral("Line one\nLine two"));
 
     // A line break pasted into the one-line box becomes a blank.
