@@ -18,12 +18,12 @@ ensure_packages() {
 
 # What building (the program, its tests and the bench) and running the program needs.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libxcb-damage0-dev
-                qt6-qpa-plugins fonts-dejavu-core fonts-liberation libebur128-dev)
+                libxcb-screensaver0-dev qt6-qpa-plugins fonts-dejavu-core fonts-liberation libebur128-dev)
 # What the tests need besides: real windows under Xvfb, the accessibility bus,
-# the clipboard, pictures, fuzzing and sanitizers, the desktop entry and the
-# AppStream description.
+# the clipboard, a stand-in screen saver and the X server's one, pictures,
+# fuzzing and sanitizers, the desktop entry and the AppStream description.
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick xclip dbus-x11 at-spi2-core
-               python3 python3-pyatspi clang libclang-rt-14-dev libebur128-dev
+               python3 python3-pyatspi python3-dbus libxss1 clang libclang-rt-14-dev libebur128-dev
                desktop-file-utils appstream)
 
 # Usage: configure_and_build build_dir [target...]; no target builds everything.
