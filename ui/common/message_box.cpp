@@ -2,7 +2,9 @@
 
 #include "core/app_state.h"
 
+#include <QApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace {
@@ -38,6 +40,22 @@ void keep_title_whole(QMessageBox &box)
                       grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// A key held down repeats. The box opens while the key that asked for it may
+// still be down (a guest's Ctrl+Return that saved a note), and its repeats
+// would press the box's button at once, before anyone read it. The box
+// answers to fresh presses only.
+class IgnoreRepeatedKeys : public QObject {
+public:
+    IgnoreRepeatedKeys() { qApp->installEventFilter(this); }
+    ~IgnoreRepeatedKeys() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->isAutoRepeat();
+    }
+};
+
 } // namespace
 
 void prepare_message_box(QMessageBox &box)
@@ -61,6 +79,7 @@ void show_message(QWidget *parent, MessageIcon icon, const QString &text)
     QMessageBox box(box_icon(icon), kAppTitle, text, QMessageBox::Ok, parent);
     prepare_message_box(box);
     keep_title_whole(box);
+    const IgnoreRepeatedKeys fresh_keys_only;
     box.exec();
     // The keyboard goes back to the window the box spoke for, also where no
     // window manager hands it back.

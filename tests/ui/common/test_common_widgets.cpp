@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
@@ -148,6 +149,27 @@ private slots:
         bold.setBold(true);
         const QFontMetrics metrics(bold);
         QVERIFY2(width >= metrics.horizontalAdvance(title) + 6 * metrics.height(), qPrintable(QString::number(width)));
+    }
+
+    // The repeats of a key held down since before the box came up (the
+    // Ctrl+Return that saved a note) do not close it; a fresh press does.
+    void message_box_answers_fresh_key_presses_only()
+    {
+        int repeats_ignored = 0;
+        QTimer press;
+        connect(&press, &QTimer::timeout, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box || !box->isVisible())
+                return;
+            const bool repeat = repeats_ignored < 3;
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::ControlModifier, QString(), repeat);
+            QApplication::sendEvent(box->focusWidget() ? box->focusWidget() : box, &key);
+            if (repeat && box->isVisible())
+                ++repeats_ignored;
+        });
+        press.start(10);
+        show_message(nullptr, MessageIcon::Information, QStringLiteral("Thanks!"));
+        QCOMPARE(repeats_ignored, 3);
     }
 
     void load_picture_reads_fresh_or_gives_null()
