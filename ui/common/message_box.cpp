@@ -6,6 +6,8 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -76,7 +78,11 @@ void show_message(QWidget *parent, MessageIcon icon, const QString &text)
         handler()(icon, text);
         return;
     }
-    QMessageBox box(box_icon(icon), kAppTitle, text, QMessageBox::Ok, parent);
+    QMessageBox box(box_icon(icon), kAppTitle, text, QMessageBox::NoButton, parent);
+    // One OK icon for every box: with a screen reader's bridge on, the icon a
+    // new button makes for itself outlived its box, about 2 KB a box.
+    static const QIcon ok_icon = box.style()->standardIcon(QStyle::SP_DialogOkButton);
+    box.addButton(QMessageBox::Ok)->setIcon(ok_icon);
     prepare_message_box(box);
     keep_title_whole(box);
     const IgnoreRepeatedKeys fresh_keys_only;
