@@ -45,7 +45,8 @@ void keep_title_whole(QMessageBox &box)
 // A key held down repeats. The box opens while the key that asked for it may
 // still be down (a guest's Ctrl+Return that saved a note), and its repeats
 // would press the box's button at once, before anyone read it. The box
-// answers to fresh presses only.
+// answers to fresh presses only. X11 repeats a key as a release and a press
+// with one time stamp, which Qt does not always mark as a repeat.
 class IgnoreRepeatedKeys : public QObject {
 public:
     IgnoreRepeatedKeys() { qApp->installEventFilter(this); }
@@ -54,8 +55,20 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        return event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->isAutoRepeat();
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (event->type() == QEvent::KeyRelease) {
+            released_key_ = key->key();
+            released_at_ = key->timestamp();
+            return false;
+        }
+        return key->isAutoRepeat() || (key->key() == released_key_ && key->timestamp() == released_at_);
     }
+
+private:
+    int released_key_ = 0;
+    quint64 released_at_ = 0;
 };
 
 } // namespace
