@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextCursor>
@@ -19,6 +20,8 @@ constexpr QSize kDesignClient(497, 421);
 const QString kCopiedMessage =
     QStringLiteral("Your signatures were copied to the clipboard successfully.");
 const QString kErrorMessage = QStringLiteral("Error!");
+const QString kBoxDescription =
+    QStringLiteral("Every note of the board as one text. Alt+C copies it to the clipboard.");
 
 // A big party's notes make hundreds of thousands of lines, and a text box
 // with a block per line takes seconds to fill. The box gets blocks of about a
@@ -54,6 +57,25 @@ void fill_box(QPlainTextEdit *box, QStringView text)
     box->moveCursor(QTextCursor::Start);
 }
 
+// The export text as the box shows it, with the box's own line breaks; what
+// is copied or dragged out of it has the text's CR LF line ends again, so
+// Ctrl+A, Ctrl+C gives the same text as "Copy to Clipboard".
+class ExportBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override
+    {
+        QString text = textCursor().selectedText();
+        text.replace(QChar(QChar::ParagraphSeparator), QStringLiteral("\r\n"));
+        text.replace(QChar(QChar::LineSeparator), QStringLiteral("\r\n"));
+        auto *data = new QMimeData;
+        data->setText(text);
+        return data;
+    }
+};
+
 } // namespace
 
 Form10::Form10(QWidget *parent) : QMainWindow(parent)
@@ -67,9 +89,10 @@ Form10::Form10(QWidget *parent) : QMainWindow(parent)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    Text1 = new QPlainTextEdit(client);
+    Text1 = new ExportBox(client);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("Signatures"));
+    Text1->setAccessibleDescription(kBoxDescription);
     Text1->setGeometry(QRect(QPoint(0, 0), kDesignClient));
     Text1->setFont(ms_sans_serif(8.25));
     Text1->setReadOnly(true);
@@ -78,7 +101,8 @@ Form10::Form10(QWidget *parent) : QMainWindow(parent)
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
-    QAction *cpc = menuBar()->addAction(QStringLiteral("Copy to Clipboard"));
+    // Alt+C, the access key of the menu bar's one command.
+    QAction *cpc = menuBar()->addAction(QStringLiteral("&Copy to Clipboard"));
     cpc->setObjectName(QStringLiteral("cpc"));
     connect(cpc, &QAction::triggered, this, &Form10::cpc_Click);
 
@@ -95,7 +119,7 @@ Form10 *Form10::show_text(const QString &text)
     } else {
         window->set_text(text);
         window->raise();
-        window->activateWindow();
+        window->take_keyboard();
     }
     return window;
 }
@@ -105,6 +129,15 @@ void Form10::Form_Load()
     apply_window_conventions(this);
     show();
     center(this);
+    take_keyboard();
+}
+
+// The window opens beside the board with the keyboard in its text, also
+// where no window manager hands the keyboard over.
+void Form10::take_keyboard()
+{
+    activateWindow();
+    Text1->setFocus();
 }
 
 void Form10::set_text(const QString &text)

@@ -16,6 +16,7 @@ private:
     explicit Form10(QWidget *parent = nullptr);
 
     void Form_Load();
+    void take_keyboard();
     void set_text(const QString &text);
     void cpc_Click();
     bool copy_to_clipboard() const;

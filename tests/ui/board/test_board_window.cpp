@@ -129,10 +129,11 @@ void TestBoardWindow::opens_maximized_with_the_note_area_on_top()
     const QList<QAction *> commands = board->menuBar()->actions();
     QCOMPARE(commands.size(), 3);
     QCOMPARE(commands[0]->objectName(), QStringLiteral("quit"));
-    QCOMPARE(commands[0]->text(), QStringLiteral("Quit"));
-    QCOMPARE(commands[1]->text(), QStringLiteral("Export"));
+    // The captions with their access keys: Alt+Q, Alt+E, Alt+A.
+    QCOMPARE(commands[0]->text(), QStringLiteral("&Quit"));
+    QCOMPARE(commands[1]->text(), QStringLiteral("&Export"));
     QVERIFY(!commands[1]->isVisible());
-    QCOMPARE(commands[2]->text(), QStringLiteral("About"));
+    QCOMPARE(commands[2]->text(), QStringLiteral("&About"));
     QVERIFY(!commands[0]->menu() && !commands[2]->menu());
 
     MessageRecorder boxes;
