@@ -89,10 +89,12 @@ int main(int argc, char *argv[])
     const QString append_folder = root.filePath(QStringLiteral("append"));
     const QString boards_folder = root.filePath(QStringLiteral("boards"));
     const QString empty_folder = root.filePath(QStringLiteral("empty"));
-    for (const QString &folder : {notes_folder, append_folder, boards_folder, empty_folder})
+    const QString saves_folder = root.filePath(QStringLiteral("saves"));
+    for (const QString &folder : {notes_folder, append_folder, boards_folder, empty_folder, saves_folder})
         QDir().mkpath(folder);
     link_media(boards_folder);
     link_media(empty_folder);
+    link_media(saves_folder);
     if (!root.isValid() || !runtime.isValid() || !make_note_folder(notes_folder) || !write_boards(boards_folder, kBoards)) {
         print(QStringLiteral("could not write the bench data into %1").arg(root.path()));
         return 2;
@@ -125,6 +127,8 @@ int main(int argc, char *argv[])
         run(browse_figure(notes_folder, kBigBoard));
     if (pick("main_menu_board_list"))
         run(main_menu_figure(boards_folder, empty_folder, kBoards));
+    if (pick("guest_saves_memory"))
+        run(guest_saves_memory_figure(saves_folder));
     set_app_folder(QString());
     const bool with_bus = pick("startup_to_main_menu");
     const bool without_bus = pick("startup_to_main_menu_no_bus");

@@ -357,6 +357,7 @@ class Session:
         self.atspi_launcher = None
         self.dbus_pid = None
         self.programs = []
+        self.helpers = []
 
     # setting up
 
@@ -458,7 +459,7 @@ class Session:
                 self.dbus_pid = int(value)
         check("DBUS_SESSION_BUS_ADDRESS" in self.env, f"dbus-launch gave no address: {out!r}")
 
-    def _name_has_owner(self, name):
+    def name_has_owner(self, name):
         result = subprocess.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
              "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", f"string:{name}"],
@@ -470,7 +471,7 @@ class Session:
             ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
             env=self.env, start_new_session=True, preexec_fn=_die_with_driver,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for(lambda: self._name_has_owner("org.a11y.Bus"), "the accessibility bus")
+        wait_for(lambda: self.name_has_owner("org.a11y.Bus"), "the accessibility bus")
 
     def _copy_app(self):
         os.makedirs(self.app_dir)
@@ -500,6 +501,13 @@ class Session:
         if wait_window:
             program.app()
         return program
+
+    def spawn(self, args):
+        """Starts a helper process in the session, ended by close()."""
+        proc = subprocess.Popen(args, env=self.env, start_new_session=True,
+                                preexec_fn=_die_with_driver)
+        self.helpers.append(proc)
+        return proc
 
     def program_output(self, index=0):
         path = os.path.join(self.tmp, f"program-{index}.log")
@@ -579,8 +587,8 @@ class Session:
     # tearing down
 
     def close(self):
-        for program in self.programs:
-            kill_group(program.proc)
+        for proc in [program.proc for program in self.programs] + self.helpers:
+            kill_group(proc)
         kill_group(self.atspi_launcher)
         kill_group(self.wm)
         if self.dbus_pid:

@@ -3,6 +3,7 @@
 
 #include "core/app_state.h"
 #include "core/board_file.h"
+#include "ui/board/keep_screen_on.h"
 #include "ui/board/note_area.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
@@ -78,6 +79,9 @@ void Form8::Form_Load()
                               : QStringLiteral("Sign-in board %1").arg(BoardSettings.title));
     describe_for_screen_reader(true);
     show_full_screen_size();
+    // Guests come and go for hours: the screen must not blank or lock meanwhile.
+    if (board_mode == kGuestMode)
+        new KeepScreenOn(this);
     activateWindow();
     Text1->setFocus();
 }

@@ -2,8 +2,12 @@
 
 #include "core/app_state.h"
 
+#include <QApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -38,6 +42,35 @@ void keep_title_whole(QMessageBox &box)
                       grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// A key held down repeats. The box opens while the key that asked for it may
+// still be down (a guest's Ctrl+Return that saved a note), and its repeats
+// would press the box's button at once, before anyone read it. The box
+// answers to fresh presses only. X11 repeats a key as a release and a press
+// with one time stamp, which Qt does not always mark as a repeat.
+class IgnoreRepeatedKeys : public QObject {
+public:
+    IgnoreRepeatedKeys() { qApp->installEventFilter(this); }
+    ~IgnoreRepeatedKeys() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (event->type() == QEvent::KeyRelease) {
+            released_key_ = key->key();
+            released_at_ = key->timestamp();
+            return false;
+        }
+        return key->isAutoRepeat() || (key->key() == released_key_ && key->timestamp() == released_at_);
+    }
+
+private:
+    int released_key_ = 0;
+    quint64 released_at_ = 0;
+};
+
 } // namespace
 
 void prepare_message_box(QMessageBox &box)
@@ -58,9 +91,14 @@ void show_message(QWidget *parent, MessageIcon icon, const QString &text)
         handler()(icon, text);
         return;
     }
-    QMessageBox box(box_icon(icon), kAppTitle, text, QMessageBox::Ok, parent);
+    QMessageBox box(box_icon(icon), kAppTitle, text, QMessageBox::NoButton, parent);
+    // One OK icon for every box: with a screen reader's bridge on, the icon a
+    // new button makes for itself outlived its box, about 2 KB a box.
+    static const QIcon ok_icon = box.style()->standardIcon(QStyle::SP_DialogOkButton);
+    box.addButton(QMessageBox::Ok)->setIcon(ok_icon);
     prepare_message_box(box);
     keep_title_whole(box);
+    const IgnoreRepeatedKeys fresh_keys_only;
     box.exec();
     // The keyboard goes back to the window the box spoke for, also where no
     // window manager hands it back.

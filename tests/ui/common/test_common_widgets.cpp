@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -149,6 +150,41 @@ private slots:
         bold.setBold(true);
         const QFontMetrics metrics(bold);
         QVERIFY2(width >= metrics.horizontalAdvance(title) + 6 * metrics.height(), qPrintable(QString::number(width)));
+    }
+
+    // The repeats of a key held down since before the box came up (the
+    // Ctrl+Return that saved a note) do not close it, whether marked as
+    // repeats or sent as X11 does, a release and a press at one time stamp;
+    // a fresh press does.
+    void message_box_answers_fresh_key_presses_only()
+    {
+        int step = 0;
+        int stayed_open = 0;
+        QTimer press;
+        connect(&press, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            QWidget *target = box->focusWidget() ? box->focusWidget() : box;
+            const auto send = [target](QEvent::Type type, bool repeat, quint64 at) {
+                QKeyEvent key(type, Qt::Key_Return, Qt::ControlModifier, QString(), repeat);
+                key.setTimestamp(at);
+                QApplication::sendEvent(target, &key);
+            };
+            switch (step++) {
+            case 0: send(QEvent::KeyPress, true, 1000); break;
+            case 1: send(QEvent::KeyRelease, false, 1010); send(QEvent::KeyPress, false, 1010); break;
+            default: send(QEvent::KeyRelease, false, 1020); send(QEvent::KeyPress, false, 1030); break;
+            }
+            if (box->isVisible()) {
+                ++stayed_open;
+                if (step > 2)
+                    box->reject();
+            }
+        });
+        press.start(10);
+        show_message(nullptr, MessageIcon::Information, QStringLiteral("Thanks!"));
+        QCOMPARE(stayed_open, 2);
     }
 
     // Alt puts the focus on a menu bar's first item: it is drawn in the
