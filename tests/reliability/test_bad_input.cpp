@@ -184,12 +184,14 @@ void TestBadInput::odd_titles_stay_in_the_app_folder_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("saves");
     QTest::newRow("251 characters, the longest name") << QString(251, QLatin1Char('a')) << true;
-    QTest::newRow("255 characters") << QString(255, QLatin1Char('b')) << false;
+    QTest::newRow("252 characters") << QString(252, QLatin1Char('b')) << false;
+    QTest::newRow("251 bytes, an accented letter among them") << QString(249, QLatin1Char('a')) + QChar(0xe9) << true;
+    QTest::newRow("252 bytes, an accented letter among them") << QString(250, QLatin1Char('a')) + QChar(0xe9) << false;
     QTest::newRow("1000 characters") << QString(1000, QLatin1Char('c')) << false;
     QTest::newRow("..") << QStringLiteral("..") << true;
     QTest::newRow(".") << QStringLiteral(".") << true;
     QTest::newRow("blanks only") << QStringLiteral("   ") << true;
-    QTest::newRow("empty") << QString() << true;
+    QTest::newRow("empty") << QString() << false;
     QTest::newRow("parent path") << QStringLiteral("../escape") << false;
     QTest::newRow("sub path") << QStringLiteral("a/b") << false;
     QTest::newRow("slash only") << QStringLiteral("/") << false;
