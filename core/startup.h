@@ -12,7 +12,7 @@ struct StartupSteps {
     std::function<void()> show_main_menu;
 };
 
-// The start-up procedure: a second instance is told so and ends; otherwise the
-// sound preference is read, the animation state set up and the main menu
-// shown. Returns whether the program goes on running.
+// The start-up procedure: a second instance is told so and ends; otherwise
+// the temporary files a killed save left are removed, the sound preference
+// is read, the animation state set up and the main menu shown. Returns whether the program goes on running.
 bool start_program(SingleInstance &instance, const StartupSteps &steps);
