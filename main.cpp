@@ -22,11 +22,25 @@ void use_no_launched_session_bus()
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + path);
 }
 
+// A Wayland compositor places every new window itself, so each wizard step
+// would open somewhere else than the one before it, and without Qt's Wayland
+// plugin Qt complains before falling back to X11. Through XWayland a window
+// states where it wants to be, which a desktop may honour; a native Wayland
+// window cannot. A platform the user chose is kept.
+void prefer_x11_on_wayland()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland")
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     use_no_launched_session_bus();
+    prefer_x11_on_wayland();
     // The menus live in the window: Qt does not ask the desktop, over D-Bus,
     // for a global menu bar to move them to.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);

@@ -8,10 +8,8 @@ source scripts/ensure_packages.sh
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
-if [ -x tests/sanitizers.sh ]; then
-    tests/sanitizers.sh build-asan
-fi
+bash tests/sanitizers.sh build-asan
 
-configure_and_build build
+configure_and_build build -DQUILLORA_TESTS=ON -DQUILLORA_BENCH=ON
 cd build
 ctest --output-on-failure

@@ -1,8 +1,5 @@
 #include "core/app_state.h"
 
-#include "core/board_file.h"
-#include "core/signature_store.h"
-
 qint16 board_mode = kGuestMode;
 qint16 sound_on = kTrue;
 
@@ -15,17 +12,4 @@ void init_anim()
 {
     anim_speed = {80, 200, 200, 90, 50, 0};
     anim_icon = -1;
-}
-
-void reset_app_state()
-{
-    reset_board();
-    sig_text.clear();
-    sig_count = 0;
-    sig_pos = 0;
-    board_mode = kGuestMode;
-    sound_on = kTrue;
-    anim_frame = 0;
-    anim_step = 1;
-    init_anim();
 }

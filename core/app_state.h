@@ -25,7 +25,3 @@ extern qint16 anim_step;
 extern std::array<qint16, 6> anim_speed;
 
 void init_anim();
-
-// Puts every shared value back to its start: the board, the note table, the
-// modes and the animation. For tests and for start-up.
-void reset_app_state();

@@ -163,8 +163,8 @@ bool save_board(const QString &name)
     // A board retitled only in letter case keeps one board file, under the
     // spelling the host gave it last.
     const QString wanted = app_path(name + kBoardExt);
-    if (QFileInfo(path).fileName() != QFileInfo(wanted).fileName())
-        QFile::rename(path, wanted);
+    if (QFileInfo(path).fileName() != QFileInfo(wanted).fileName() && !QFile::rename(path, wanted))
+        qCWarning(lcFiles) << "could not rename" << path << "to" << wanted;
     return true;
 }
 

@@ -9,10 +9,13 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+
+Q_LOGGING_CATEGORY(lcFiles, "quillora.files", QtCriticalMsg)
 
 namespace {
 
@@ -150,12 +153,10 @@ bool write_all(int fd, const char *data, qsizetype size)
 
 void sync_folder_of(const QString &path)
 {
-    const int fd = ::open(native(QFileInfo(path).absolutePath()).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    const QString folder = QFileInfo(path).absolutePath();
+    const Fd fd(::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0 || ::fsync(fd.get()) != 0)
+        qCWarning(lcFiles) << "could not flush the folder" << folder << std::strerror(errno);
 }
 
 bool replace_file(const QString &path, const QByteArray &bytes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLoggingCategory>
 #include <QString>
 
 // Files of the app folder are opened only as regular files and never through
@@ -57,6 +58,11 @@ bool write_all(int fd, const char *data, qsizetype size);
 
 // Flushes the folder of path, so that a new or renamed name reaches the disk.
 void sync_folder_of(const QString &path);
+
+// File operations that fail without the user being told: the data is safe
+// and only a flush or a tidying step did not happen. Off by default;
+// QT_LOGGING_RULES="quillora.files.warning=true" shows them.
+Q_DECLARE_LOGGING_CATEGORY(lcFiles)
 
 // A write beyond the process's file-size limit fails with an error instead
 // of ending the program. Called at start-up.

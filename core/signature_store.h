@@ -8,7 +8,6 @@
 
 #include "core/safe_file.h"
 
-inline const QString kNoteSeparator = QStringLiteral("^~-^,./");
 inline constexpr char kSeparatorBytes[] = "^~-^,./";
 
 // The notes of the current board, one slot per note, each line of a note
@@ -19,7 +18,6 @@ public:
     void clear();
     // Text of slot i; empty for a slot the table does not have.
     QString at(qsizetype i) const;
-    QString operator[](qsizetype i) const { return at(i); }
     // Number of slots, the record cut short included.
     qsizetype slot_count() const { return starts_.size(); }
 

@@ -13,11 +13,6 @@ SoundPlayer *&current_player()
 
 } // namespace
 
-SoundPlayer *sound_player()
-{
-    return current_player();
-}
-
 void set_sound_player(SoundPlayer *player)
 {
     current_player() = player;

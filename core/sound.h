@@ -11,7 +11,6 @@ public:
     virtual void play(const QString &path) = 0;
 };
 
-SoundPlayer *sound_player();
 void set_sound_player(SoundPlayer *player); // not owned; nullptr for silence
 
 // A request for that wave file, whatever the Sound menu says.

@@ -11,18 +11,13 @@ QString already_running_message()
     return kAppTitle + QStringLiteral(" is already running.");
 }
 
-bool start_program(SingleInstance &instance, const StartupSteps &steps)
+bool start_program(SingleInstance &instance)
 {
-    if (!instance.claim()) {
-        if (steps.tell_already_running)
-            steps.tell_already_running(already_running_message());
+    if (!instance.claim())
         return false;
-    }
     // Only now, with no other copy running, is no temporary file in use.
     remove_stale_temp_files(app_folder());
     load_prefs();
     init_anim();
-    if (steps.show_main_menu)
-        steps.show_main_menu();
     return true;
 }

@@ -16,17 +16,19 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# What building (the program, its tests and the bench) and running the program needs.
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libxcb-damage0-dev
-                qt6-qpa-plugins fonts-dejavu-core fonts-liberation libebur128-dev)
-# What the tests need besides: real windows under Xvfb, the accessibility bus,
-# the clipboard, pictures, fuzzing and sanitizers, the desktop entry and the
-# AppStream description.
-TEST_PACKAGES=(xvfb xauth xdotool imagemagick xclip dbus-x11 at-spi2-core
-               python3 python3-pyatspi clang libclang-rt-14-dev libebur128-dev
+# What building and running the program needs.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgl-dev
+                qt6-qpa-plugins fonts-dejavu-core fonts-liberation)
+# What the tests and the bench need besides: real windows under Xvfb, the
+# accessibility bus, the clipboard, pictures, fuzzing and sanitizers, the
+# loudness measure, the X server's DAMAGE extension, the desktop entry and
+# the AppStream description.
+TEST_PACKAGES=(pkg-config xvfb xauth xdotool imagemagick xclip dbus-x11 at-spi2-core
+               python3 python3-pyatspi clang libclang-rt-dev libebur128-dev libxcb-damage0-dev
                desktop-file-utils appstream)
 
-# Usage: configure_and_build build_dir [target...]; no target builds everything.
+# Usage: configure_and_build build_dir [cmake option...]
+# Prints only the build's progress, and nothing when nothing changed.
 configure_and_build() {
     local build_dir=$1
     shift
@@ -35,10 +37,7 @@ configure_and_build() {
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
         export CCACHE_BASEDIR="$PWD"
     fi
-    cmake -S . -B "$build_dir" -G Ninja "${launcher[@]}"
-    if [ $# -gt 0 ]; then
-        cmake --build "$build_dir" --target "$@"
-    else
-        cmake --build "$build_dir"
-    fi
+    local log
+    log=$(cmake -S . -B "$build_dir" -G Ninja "${launcher[@]}" "$@" 2>&1) || { echo "$log" >&2; return 1; }
+    cmake --build "$build_dir" | { grep -vx 'ninja: no work to do.' || true; }
 }

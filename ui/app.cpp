@@ -10,12 +10,6 @@
 
 #include <QApplication>
 
-bool start_quillora(SingleInstance &instance, const std::function<void(const QString &)> &tell_already_running)
-{
-    const StartupSteps steps{tell_already_running, [] { show_window(Window::MainMenu); }};
-    return start_program(instance, steps);
-}
-
 int run_quillora(QApplication &app)
 {
     ignore_file_size_signal();
@@ -28,10 +22,13 @@ int run_quillora(QApplication &app)
     set_sound_player(&player);
 
     SingleInstance instance;
-    const bool running = start_quillora(instance, [](const QString &text) {
-        show_message(nullptr, MessageIcon::Exclamation, text);
-    });
-    const int code = running ? app.exec() : 0;
+    int code = 0;
+    if (start_program(instance)) {
+        show_window(Window::MainMenu);
+        code = app.exec();
+    } else {
+        show_message(nullptr, MessageIcon::Exclamation, already_running_message());
+    }
     set_sound_player(nullptr);
     return code;
 }

@@ -142,6 +142,10 @@ void TestSignatureStore::next_note_after_a_cut_record_keeps_its_first_line()
     QVERIFY(append_note(QStringLiteral("B")));
     load_notes(QStringLiteral("Torn"));
     QCOMPARE(slots_of(sig_text, 3), QStringList({"^~\r\n", "B\r\n", QString()}));
+    // One that holds nothing but a separator line is one whole empty note.
+    app.write(QStringLiteral("Torn.sig"), kSep);
+    QVERIFY(append_note(QStringLiteral("B")));
+    QCOMPARE(app.read(QStringLiteral("Torn.sig")), kSep + "B\r\n" + kSep);
 
     // Cut right after the separator's characters: the record is whole.
     app.write(QStringLiteral("Torn.sig"), "A\r\n^~-^,./");

@@ -176,15 +176,9 @@ def wizard_step(program, step):
     return program.window_with("label", STEP_HEADINGS[step])
 
 
-def arrow(session, window, name):
-    button = find_widget(window, "push button", name)
-    check(button is not None, f"no arrow {name!r}")
-    session.click(button)
-
-
 def go_on(program, window, name, gone=True):
     """Clicks an arrow and waits until its window has closed."""
-    arrow(program.session, window, name)
+    press(program.session, window, name)
     if gone:
         wait_for(lambda: not driver.is_showing(window), f"the window to close after {name!r}")
 
@@ -222,10 +216,16 @@ def wait_label(window, text):
 
 
 def press(session, window, name):
-    """Clicks a board button's picture."""
+    """Clicks a button's picture: a board's button or a wizard's arrow."""
     button = find_widget(window, "push button", name)
     check(button is not None, f"no button {name!r}")
     session.click(button)
+
+
+def quit_board(program, board):
+    """Quit from the board's menu, and the board gone."""
+    menu_command(program, board, "Quit")
+    wait_for(lambda: not driver.is_showing(board), "the board to close")
 
 
 def note_text(window):

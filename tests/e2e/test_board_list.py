@@ -39,8 +39,7 @@ def scenario(session):
     board = screens.board_window(program)
     screens.wait_label(board, "Date")
     screens.wait_label(board, "Hi Date\n")
-    screens.menu_command(program, board, "Quit")
-    driver.wait_for(lambda: not driver.is_showing(board), "the board to close")
+    screens.quit_board(program, board)
 
     # A fresh main menu starts at the top again.
     menu = screens.MainMenu(program)

@@ -59,8 +59,7 @@ def scenario(session):
 
     # Exporting leaves the board on the note it showed.
     screens.wait_label(board, "Reunion (1 of 2)")
-    screens.menu_command(program, board, "Quit")
-    wait_for(lambda: not driver.is_showing(board), "the board to close")
+    screens.quit_board(program, board)
     menu = screens.MainMenu(program)
     check(driver.is_showing(export), "the export window closed with the board")
     check_equal(session.read_bytes("Reunion.sig"), signatures, "Reunion.sig after browsing")

@@ -64,8 +64,7 @@ def scenario(session):
 
     # Quit with unsaved text returns to the main menu and writes nothing.
     screens.replace_text(session, screens.note_area(board), "left unsaved")
-    screens.menu_command(program, board, "Quit")
-    wait_for(lambda: not driver.is_showing(board), "the board to close")
+    screens.quit_board(program, board)
     menu = screens.MainMenu(program)
     menu.wait_slots(["Garden Party", "", "", "", ""])
     check_equal(session.read_bytes("Garden Party.sig"), expected, "Garden Party.sig after Quit")

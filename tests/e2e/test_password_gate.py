@@ -42,8 +42,7 @@ def scenario(session):
     menu.action("Run Project (ZivivIdid!)")
     board = screens.board_window(program, "Save My Note")
     screens.wait_label(board, "Secret")
-    screens.menu_command(program, board, "Quit")
-    wait_for(lambda: not driver.is_showing(board), "the board to close")
+    screens.quit_board(program, board)
 
     # View: wrong by Enter, then right in other case by the next arrow.
     menu = screens.MainMenu(program)
@@ -56,8 +55,7 @@ def scenario(session):
     board = screens.board_window(program, "Next Signature")
     screens.wait_label(board, "Secret (1 of 1)")
     screens.wait_note(board, "For your eyes only\n")
-    screens.menu_command(program, board, "Quit")
-    wait_for(lambda: not driver.is_showing(board), "the board to close")
+    screens.quit_board(program, board)
 
     # Edit: an extra blank is wrong; Back returns to the main menu.
     menu = screens.MainMenu(program)
@@ -65,7 +63,7 @@ def scenario(session):
     menu.action("Edit Project")
     window, entry = gate(program)
     refused(session, program, window, entry, "Open Sesame ",
-            lambda: screens.arrow(session, window, "Next"))
+            lambda: screens.press(session, window, "Next"))
     screens.go_on(program, window, "Back")
 
     menu = screens.MainMenu(program)

@@ -2,6 +2,7 @@
 #include "core/app_state.h"
 #include "core/board_file.h"
 #include "core/signature_store.h"
+#include "tests/support/test_support.h"
 
 #include <QDir>
 #include <QFile>

@@ -54,7 +54,7 @@ const QStringList &record_lines(qint64 n)
     auto it = cache.find(n);
     if (it == cache.end()) {
         QStringList record = lines_of(crash_note(n) + QStringLiteral("\r\n"));
-        record.append(kNoteSeparator);
+        record.append(QString::fromLatin1(kSeparatorBytes));
         it = cache.insert(n, record);
     }
     return *it;

@@ -2,11 +2,14 @@
 
 #include "core/app_folder.h"
 #include "core/app_state.h"
+#include "core/board_file.h"
+#include "core/signature_store.h"
 #include "ui/common/window_conventions.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QTest>
 
 TempAppFolder::TempAppFolder(bool with_media)
@@ -80,7 +83,86 @@ SoundRecorder::~SoundRecorder()
     set_sound_player(nullptr);
 }
 
+void reset_app_state()
+{
+    reset_board();
+    sig_text.clear();
+    sig_count = 0;
+    sig_pos = 0;
+    board_mode = kGuestMode;
+    sound_on = kTrue;
+    anim_frame = 0;
+    anim_step = 1;
+    init_anim();
+}
+
 void init_ui_test_environment()
 {
     apply_application_conventions();
+}
+
+void WindowTest::open_fixture(bool with_media)
+{
+    folder = std::make_unique<TempAppFolder>(with_media);
+    messages = std::make_unique<MessageRecorder>();
+    sounds = std::make_unique<SoundRecorder>();
+}
+
+void WindowTest::cleanup()
+{
+    close_all_windows();
+    sounds.reset();
+    messages.reset();
+    folder.reset();
+}
+
+void flush_deletions()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void close_all_windows()
+{
+    flush_deletions();
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        windows.append(w);
+    for (const QPointer<QWidget> &w : windows) {
+        if (w && w->objectName().startsWith(QLatin1String("Form")))
+            delete w.data();
+        else if (w)
+            w->close();
+    }
+    flush_deletions();
+}
+
+QWidget *find_window(const QString &object_name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == object_name && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
+int count_windows(const QString &object_name)
+{
+    int n = 0;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == object_name && w->isVisible())
+            ++n;
+    }
+    return n;
+}
+
+QByteArray sig_file(const QStringList &notes)
+{
+    QByteArray out;
+    for (const QString &note : notes) {
+        QByteArray lines = note.toLatin1();
+        lines.replace("\n", "\r\n");
+        out += lines + "\r\n^~-^,./\r\n";
+    }
+    return out;
 }

@@ -3,12 +3,16 @@
 #include "core/sound.h"
 #include "ui/common/message_box.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
 
 // A fresh app folder in a temporary directory for one test. The built media/
 // and audio/ folders are linked into it unless told otherwise; the shared
@@ -50,5 +54,57 @@ public:
     QStringList paths;
 };
 
+// Puts every shared value back to its start: the board, the note table, the
+// modes and the animation.
+void reset_app_state();
+
 // Offscreen windows need the font substitutes the program installs.
 void init_ui_test_environment();
+
+// The fixture of the window tests: the offscreen fonts once, and after every
+// test function the program's windows closed. A test that calls
+// open_fixture() (in its init()) gets a fresh app folder and the message and
+// sound recorders until the function ends.
+class WindowTest : public QObject {
+    Q_OBJECT
+protected:
+    void open_fixture(bool with_media = true);
+    std::unique_ptr<TempAppFolder> folder;
+    std::unique_ptr<MessageRecorder> messages;
+    std::unique_ptr<SoundRecorder> sounds;
+
+private slots:
+    void initTestCase() { init_ui_test_environment(); }
+    void cleanup();
+};
+
+// Lets windows closed with WA_DeleteOnClose go, as the event loop would
+// between two clicks.
+void flush_deletions();
+// Deletes every window the program opened, closes any other, and flushes
+// pending deletions.
+void close_all_windows();
+// The shown top-level window of that object name, or nullptr.
+QWidget *find_window(const QString &object_name);
+// How many shown top-level windows carry that object name.
+int count_windows(const QString &object_name);
+
+// Top-level widgets of one class (the window hand-over leaves exactly one).
+template <typename T> QList<T *> windows_of()
+{
+    QList<T *> out;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *t = qobject_cast<T *>(w))
+            out.append(t);
+    }
+    return out;
+}
+
+template <typename T> T *child(QWidget *window, const QString &name)
+{
+    return window ? window->findChild<T *>(name) : nullptr;
+}
+
+// Signature file bytes written by hand: each note's lines (given with "\n"),
+// then the separator line.
+QByteArray sig_file(const QStringList &notes);

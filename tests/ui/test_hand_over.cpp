@@ -1,7 +1,6 @@
 #include "core/app_state.h"
 #include "core/board_file.h"
 #include "tests/support/test_support.h"
-#include "tests/ui/board/board_test_helpers.h"
 #include "ui/common/hand_over.h"
 
 #include <QApplication>
@@ -41,12 +40,9 @@ protected:
 
 Q_DECLARE_METATYPE(Window)
 
-class TestHandOver : public QObject {
+class TestHandOver : public WindowTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-    void cleanup() { close_all_windows(); }
-
     void each_window_hands_over_to_its_neighbours_data();
     void each_window_hands_over_to_its_neighbours();
     void closing_the_board_returns_to_the_main_menu();

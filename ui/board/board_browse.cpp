@@ -5,6 +5,7 @@
 #include "core/signature_store.h"
 #include "ui/board/board_text.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/click_label.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 
@@ -23,7 +24,7 @@ void Form8::disp_sig()
 {
     Text1->setPlainText(widget_text(sig_text.at(sig_pos)));
     const qsizetype shown = sig_count > 0 ? sig_pos + 1 : 0;
-    Label2->setText(QStringLiteral("%1 (%2 of %3)").arg(BoardSettings.title).arg(shown).arg(sig_count));
+    show_shortened(Label2, BoardSettings.title, QStringLiteral(" (%1 of %2)").arg(shown).arg(sig_count));
 }
 
 void Form8::next_signature()

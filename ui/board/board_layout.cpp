@@ -21,6 +21,7 @@ constexpr QSize kButtonPanel(210, 131);
 constexpr QSize kThemePicture(129, 121);
 constexpr QSize kButton(48, 48);
 constexpr int kPanelBorder = 4;
+const QColor kNoteOutline(96, 96, 96);
 
 const QString kTip = QStringLiteral(
     "Tip: Write from line to line naturally. Only press the return key when you want to "
@@ -73,6 +74,9 @@ void Form8::build_controls()
 
     Label2 = make_label(client, QStringLiteral("Label2"), QString(), ms_sans_serif(13.5, true),
                         QRect(0, 0, 337, 25), Qt::AlignHCenter | Qt::AlignTop);
+    // A long title is shortened rather than wrapped onto a line the label
+    // has no room for.
+    Label2->setWordWrap(false);
     Label3 = make_label(client, QStringLiteral("Label3"), QString(), ms_sans_serif(8.25, true),
                         QRect(0, 0, 313, 65));
 
@@ -88,6 +92,14 @@ void Form8::build_controls()
     Text1->setAccessibleName(QStringLiteral("Note"));
     Text1->setFont(ms_sans_serif(8.25));
     Text1->resize(329, 105);
+    // A plain outline of its own: the style's faint frame is lost on a
+    // screen of one and a half device pixels to the pixel, and a guest
+    // must see where to type.
+    Text1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Text1->setLineWidth(1);
+    QPalette outline = Text1->palette();
+    outline.setColor(QPalette::WindowText, kNoteOutline);
+    Text1->setPalette(outline);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -169,6 +181,6 @@ void Form8::set_button_caption(int index, const QString &caption)
 
 void Form8::retval()
 {
-    Label2->setText(BoardSettings.title);
+    show_shortened(Label2, BoardSettings.title);
     Label3->setText(widget_text(BoardSettings.welcome_msg));
 }

@@ -141,7 +141,7 @@ bool Form8::Text1_KeyDown(QKeyEvent *event)
 // message.
 void Form8::describe_for_screen_reader(bool with_welcome)
 {
-    QString description = Label2->text();
+    QString description = Label2->accessibleName();
     if (with_welcome && !Label3->text().isEmpty())
         description += QStringLiteral(". ") + Label3->text();
     Text1->setAccessibleDescription(description);

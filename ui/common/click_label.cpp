@@ -2,14 +2,20 @@
 
 #include <QMouseEvent>
 
+namespace {
+
+// Tool tips take text that looks like markup as markup: the text is escaped
+// and kept on one line with its blanks.
+QString plain_tool_tip(const QString &text)
+{
+    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
+}
+
+} // namespace
+
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
 {
     setMouseTracking(true);
-}
-
-ClickLabel::ClickLabel(const QString &text, QWidget *parent) : ClickLabel(parent)
-{
-    setText(text);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
@@ -42,4 +48,15 @@ QLabel *make_label(QWidget *parent, const QString &object_name, const QString &t
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+void show_shortened(QLabel *label, const QString &text, const QString &suffix)
+{
+    const QFontMetrics metrics = label->fontMetrics();
+    const int room = label->contentsRect().width() - metrics.horizontalAdvance(suffix);
+    const QString whole = text + suffix;
+    const QString shown = metrics.elidedText(text, Qt::ElideRight, qMax(room, 0)) + suffix;
+    label->setText(shown);
+    label->setToolTip(shown == whole ? QString() : plain_tool_tip(whole));
+    label->setAccessibleName(whole);
 }

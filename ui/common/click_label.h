@@ -8,7 +8,6 @@ class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(QWidget *parent = nullptr);
-    explicit ClickLabel(const QString &text, QWidget *parent = nullptr);
 
 signals:
     void clicked();
@@ -28,3 +27,8 @@ private:
 QLabel *make_label(QWidget *parent, const QString &object_name, const QString &text,
                    const QFont &font, const QRect &geometry,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+// Shows the text on one line of the label, its end cut with "…" when it is
+// wider than the label; a suffix (a position, say) is kept whole after it.
+// The whole text is the label's accessible name and, when cut, its tool tip.
+void show_shortened(QLabel *label, const QString &text, const QString &suffix = QString());

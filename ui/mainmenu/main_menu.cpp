@@ -70,13 +70,6 @@ QRect list_rect()
 
 const QString kBoardExtension = QStringLiteral(".qla");
 
-// Tool tips take text that looks like markup as markup: a title is escaped
-// and kept on one line with its blanks.
-QString plain_tool_tip(const QString &text)
-{
-    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
-}
-
 } // namespace
 
 Form1::Form1()
@@ -276,14 +269,10 @@ void Form1::synch_fdisp()
 }
 
 // A title too long for its slot is cut at its end, where it loses least of
-// what tells boards apart; the whole title is the slot's tool tip.
+// what tells boards apart.
 void Form1::set_slot_text(int slot, const QString &text)
 {
-    ClickLabel *label = Label1[slot];
-    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, label->contentsRect().width());
-    label->setText(shown);
-    label->setToolTip(shown == text ? QString() : plain_tool_tip(text));
-    label->setAccessibleName(text);
+    show_shortened(Label1[slot], text);
     slot_titles_[slot] = text;
 }
 

@@ -52,12 +52,14 @@ bool move_old_board(const QString &old_title, const QString &new_title)
                 return false;
             // The notes are safe under the new title: a failure from here on
             // leaves at most a copy behind, never a loss.
-            if (!QFile::remove(old_notes))
+            if (!QFile::remove(old_notes)) {
+                qCWarning(lcFiles) << "could not remove" << old_notes;
                 return true;
+            }
         }
     }
     const QString old_board = find_app_file(old_title, kBoardExt);
-    if (!old_board.isEmpty())
-        QFile::remove(old_board);
+    if (!old_board.isEmpty() && !QFile::remove(old_board))
+        qCWarning(lcFiles) << "could not remove" << old_board;
     return true;
 }

@@ -14,6 +14,7 @@ constexpr int kRowTop[2] = {480, 2280};
 constexpr int kCaptionTop[7] = {1905, 1920, 1920, 1920, 3720, 3720, 3720};
 constexpr int kThumbSize = 1440; // 96 pixels
 constexpr int kFrameMargin = 3;  // pixels left of and above the thumbnail
+const QColor kEmptyOutline(96, 96, 96);
 
 int row_of(int index)
 {
@@ -58,6 +59,21 @@ void PickerWindow::loadimages()
     for (int i = design_.first_picture; i < 7; ++i)
         image3_[i]->set_picture(load_picture(design_.picture_prefix + QString::number(i)
                                              + QStringLiteral(".jpg"), 1.0));
+    outline_empty_thumbnails();
+}
+
+// A thumbnail without a picture (the plain default, or a missing file) is
+// outlined, so the host sees a square to choose rather than a gap.
+void PickerWindow::outline_empty_thumbnails()
+{
+    for (int i = 0; i < 7; ++i) {
+        if (!image3_[i]->picture().isNull())
+            continue;
+        auto *outline = new ShapeOutline(kEmptyOutline, 1, this);
+        outline->setObjectName(QStringLiteral("Image3_%1_outline").arg(i));
+        outline->setGeometry(image3_[i]->geometry());
+        outline->show();
+    }
 }
 
 void PickerWindow::make_selection(int index)

@@ -31,6 +31,7 @@ protected:
     void setval();
 
 private:
+    void outline_empty_thumbnails();
     void make_selection(int index);
     void Image3_Click(int index);
 

@@ -1,7 +1,6 @@
 // The board by keyboard and screen reader: Tab is never typed, Ctrl+Return
 // saves, Page Down and Page Up page, and the note area's description tells
 // the title, the welcome message and the position.
-#include "board_test_helpers.h"
 
 #include "core/app_state.h"
 #include "core/board_file.h"
@@ -34,12 +33,9 @@ QPlainTextEdit *note_area(QWidget *board)
 
 } // namespace
 
-class TestBoardKeys : public QObject {
+class TestBoardKeys : public WindowTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-    void cleanup() { close_all_windows(); }
-
     void guest_types_and_saves_with_ctrl_return()
     {
         TempAppFolder app;

@@ -1,4 +1,3 @@
-#include "board_test_helpers.h"
 
 #include "core/app_state.h"
 #include "core/board_file.h"
@@ -81,12 +80,9 @@ void save_picture(const TempAppFolder &app, const QString &name, QSize size)
 
 } // namespace
 
-class TestBoardWindow : public QObject {
+class TestBoardWindow : public WindowTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-    void cleanup() { close_all_windows(); }
-
     void opens_maximized_with_the_note_area_on_top();
     void restored_board_comes_back_centred_at_its_design_size();
     void layout_hangs_off_the_main_panel();

@@ -1,4 +1,3 @@
-#include "board_test_helpers.h"
 
 #include "core/app_state.h"
 #include "core/board_file.h"
@@ -55,12 +54,9 @@ QString copied_text(QWidget *window, MessageRecorder &boxes)
 
 } // namespace
 
-class TestExportWindow : public QObject {
+class TestExportWindow : public WindowTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-    void cleanup() { close_all_windows(); }
-
     void export_of_the_example_board();
     void export_without_notes_and_with_odd_notes();
     void export_of_many_notes();

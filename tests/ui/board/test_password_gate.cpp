@@ -1,4 +1,3 @@
-#include "board_test_helpers.h"
 
 #include "core/app_state.h"
 #include "core/board_file.h"
@@ -49,12 +48,9 @@ void type_and_enter(QWidget *gate, const QString &text)
 
 } // namespace
 
-class TestPasswordGate : public QObject {
+class TestPasswordGate : public WindowTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-    void cleanup() { close_all_windows(); }
-
     void gate_look();
     void case_differences_are_accepted();
     void wrong_entries_are_refused();

@@ -16,12 +16,10 @@
 #include <QTest>
 #include <QTimer>
 
-class CommonWidgetsTest : public QObject {
+class CommonWidgetsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-
     void twips_to_pixels()
     {
         QCOMPARE(twips(15), 1);
@@ -243,7 +241,8 @@ private slots:
     {
         QWidget window;
         window.resize(300, 100);
-        auto *label = new ClickLabel(QStringLiteral("Party"), &window);
+        auto *label = new ClickLabel(&window);
+        label->setText(QStringLiteral("Party"));
         label->setGeometry(10, 10, 120, 20);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -28,11 +28,10 @@ void watchdog(int)
 
 } // namespace
 
-class TestShownAsIs : public QObject {
+class TestShownAsIs : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
     void markup_in_a_message_is_shown_literally();
     void pictures_come_only_from_regular_files();
 };

@@ -1,9 +1,9 @@
 #include "tests/support/test_support.h"
-#include "tests/ui/mainmenu/menu_test_helpers.h"
 #include "ui/mainmenu/help_texts.h"
 #include "ui/mainmenu/main_menu.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QTest>
 
 #include <memory>
@@ -47,30 +47,12 @@ const QByteArray kAbout =
 
 } // namespace
 
-class HelpTextsTest : public QObject {
+class HelpTextsTest : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<TempAppFolder> folder;
-    std::unique_ptr<MessageRecorder> messages;
-    std::unique_ptr<SoundRecorder> sounds;
 
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-
-    void init()
-    {
-        folder = std::make_unique<TempAppFolder>();
-        messages = std::make_unique<MessageRecorder>();
-        sounds = std::make_unique<SoundRecorder>();
-    }
-
-    void cleanup()
-    {
-        close_all_windows();
-        sounds.reset();
-        messages.reset();
-        folder.reset();
-    }
+    void init() { open_fixture(); }
 
     void help_menu_shows_the_texts()
     {

@@ -3,7 +3,6 @@
 #include "core/prefs.h"
 #include "core/signature_store.h"
 #include "tests/support/test_support.h"
-#include "tests/ui/mainmenu/menu_test_helpers.h"
 #include "ui/board/board_window.h"
 #include "ui/board/export_window.h"
 #include "ui/board/password_gate.h"
@@ -16,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QTest>
@@ -128,12 +128,9 @@ public:
 
 } // namespace
 
-class MainMenuTest : public QObject {
+class MainMenuTest : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<TempAppFolder> folder;
-    std::unique_ptr<MessageRecorder> messages;
-    std::unique_ptr<SoundRecorder> sounds;
 
     void write_board(const QString &file_name, const QString &title, const QString &password = {})
     {
@@ -189,24 +186,12 @@ class MainMenuTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-
     void init()
     {
         // Pictures of this test's own making: sizes tell them apart.
-        folder = std::make_unique<TempAppFolder>(false);
+        open_fixture(false);
         QDir(folder->path()).mkdir(QStringLiteral("media"));
-        messages = std::make_unique<MessageRecorder>();
-        sounds = std::make_unique<SoundRecorder>();
         QSettings(QStringLiteral("QLA"), QStringLiteral("QLA")).clear();
-    }
-
-    void cleanup()
-    {
-        close_all_windows();
-        sounds.reset();
-        messages.reset();
-        folder.reset();
     }
 
     void window_layout_and_names()

@@ -3,7 +3,6 @@
 #include "core/app_state.h"
 #include "core/board_file.h"
 #include "tests/support/test_support.h"
-#include "tests/ui/mainmenu/menu_test_helpers.h"
 #include "ui/board/board_window.h"
 #include "ui/common/click_label.h"
 #include "ui/common/picture_button.h"
@@ -54,12 +53,9 @@ QAccessibleInterface *item(Form1 *w, int i)
 
 } // namespace
 
-class MainMenuKeyboardTest : public QObject {
+class MainMenuKeyboardTest : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<TempAppFolder> folder;
-    std::unique_ptr<MessageRecorder> messages;
-    std::unique_ptr<SoundRecorder> sounds;
 
     void write_boards(const QStringList &titles)
     {
@@ -81,22 +77,7 @@ class MainMenuKeyboardTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-
-    void init()
-    {
-        folder = std::make_unique<TempAppFolder>();
-        messages = std::make_unique<MessageRecorder>();
-        sounds = std::make_unique<SoundRecorder>();
-    }
-
-    void cleanup()
-    {
-        close_all_windows();
-        sounds.reset();
-        messages.reset();
-        folder.reset();
-    }
+    void init() { open_fixture(); }
 
     void select_and_run_by_keys_alone()
     {

@@ -50,12 +50,9 @@ QStringList checked_thumbnails()
 
 } // namespace
 
-class TestWizardAccessibility : public QObject {
+class TestWizardAccessibility : public WindowTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-    void cleanup() { close_all_windows(); }
-
     void steps_are_windows_that_say_where_the_host_is()
     {
         TempAppFolder app;

@@ -72,12 +72,9 @@ void write_thumbnails(const TempAppFolder &app)
 
 } // namespace
 
-class TestWizardChoices : public QObject {
+class TestWizardChoices : public WindowTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-    void cleanup() { close_all_windows(); }
-
     void pickers_layout();
     void picker_choice_travels_through_arrows();
     void picker_opens_on_stored_index();

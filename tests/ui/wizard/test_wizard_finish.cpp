@@ -53,12 +53,9 @@ QByteArray party_board_titled(const QByteArray &title)
 
 } // namespace
 
-class TestWizardFinish : public QObject {
+class TestWizardFinish : public WindowTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-    void cleanup() { close_all_windows(); }
-
     void new_board_is_saved();
     void edited_board_keeps_its_files();
     void retitled_board_takes_its_notes_along();

@@ -62,12 +62,9 @@ QStringList app_folder_files(const TempAppFolder &app)
 
 } // namespace
 
-class TestWizardSteps : public QObject {
+class TestWizardSteps : public WindowTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { init_ui_test_environment(); }
-    void cleanup() { close_all_windows(); }
-
     void new_board_walks_through_all_windows();
     void edited_board_walks_through_all_windows();
     void back_drops_and_next_keeps();

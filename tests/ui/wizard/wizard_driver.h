@@ -62,9 +62,3 @@ inline bool click(const char *name)
 inline bool next() { return click("Image2"); }
 inline bool back() { return click("Image1"); }
 
-inline void close_all_windows()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        w->close();
-    settle();
-}
