@@ -19,11 +19,12 @@ ensure_packages() {
 # What building and running the program needs.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgl-dev
                 qt6-qpa-plugins fonts-dejavu-core fonts-liberation)
-# What the tests and the bench need besides: real windows under Xvfb, the
-# accessibility bus, the clipboard, pictures, fuzzing and sanitizers, the
-# loudness measure, the X server's DAMAGE extension, the desktop entry and
-# the AppStream description.
-TEST_PACKAGES=(pkg-config xvfb xauth xdotool imagemagick xclip dbus-x11 at-spi2-core
+# What the tests and the bench need besides: real windows under Xvfb, a
+# window manager (openbox, with xprop to see it ready), the accessibility
+# bus, the clipboard, pictures, fuzzing and sanitizers, the loudness measure,
+# the X server's DAMAGE extension, the desktop entry and the AppStream
+# description.
+TEST_PACKAGES=(pkg-config xvfb xauth xdotool openbox x11-utils imagemagick xclip dbus-x11 at-spi2-core
                python3 python3-pyatspi clang libclang-rt-dev libebur128-dev libxcb-damage0-dev
                desktop-file-utils appstream)
 

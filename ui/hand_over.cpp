@@ -13,6 +13,31 @@
 #include "ui/wizard/step4_window.h"
 #include "ui/wizard/step5_window.h"
 
+#include "core/app_state.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+// What the host looked at stays with the host: a board opened for guests
+// finds no export window beside it, and no text this program put on the
+// clipboard or the mouse selection (the exported notes, a note copied while
+// browsing). What another program put there is not ours to touch.
+void withdraw_host_view()
+{
+    Form10::close_open_window();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    if (clipboard->ownsClipboard())
+        clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->ownsSelection())
+        clipboard->clear(QClipboard::Selection);
+}
+
+} // namespace
+
 void show_window(Window next)
 {
     switch (next) {
@@ -23,7 +48,11 @@ void show_window(Window next)
     case Window::Step4: Form5::open(); break;
     case Window::Step5: Form6::open(); break;
     case Window::Finish: Form7::open(); break;
-    case Window::Board: Form8::open(); break;
+    case Window::Board:
+        if (board_mode == kGuestMode)
+            withdraw_host_view();
+        Form8::open();
+        break;
     case Window::Gate: Form9::open(); break;
     }
 }

@@ -343,7 +343,8 @@ class Session:
     """Xvfb, a D-Bus session with the accessibility bus, and private HOME,
     XDG_CONFIG_HOME and XDG_RUNTIME_DIR, all torn down by close()."""
 
-    def __init__(self, app_dir, out_dir, name):
+    def __init__(self, app_dir, out_dir, name, window_manager=False):
+        self.window_manager = window_manager
         self.source_app = app_dir
         self.out_dir = out_dir
         self.name = name
@@ -352,6 +353,7 @@ class Session:
         self.config_dir = os.path.join(self.tmp, "config")
         self.env = None
         self.xvfb = None
+        self.wm = None
         self.atspi_launcher = None
         self.dbus_pid = None
         self.programs = []
@@ -370,6 +372,8 @@ class Session:
         env.pop("DISPLAY", None)
         self.env = env
         self._start_xvfb()
+        if self.window_manager:
+            self._start_window_manager()
         self._start_dbus()
         self._start_atspi()
         # pyatspi connects to the buses named in this process's environment.
@@ -426,6 +430,18 @@ class Session:
             os.close(read_fd)
         check_equal(data.decode().strip(), str(number), "display Xvfb reports")
         return True
+
+    def _start_window_manager(self):
+        """Openbox, once it manages the screen: frames, focus and Alt+F4."""
+        self.wm = subprocess.Popen(["openbox"], env=self.env, start_new_session=True,
+                                   preexec_fn=_die_with_driver,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+        def managing():
+            return "window id" in subprocess.run(
+                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                capture_output=True, text=True, timeout=5).stdout
+        wait_for(managing, "openbox to manage the screen")
 
     def _start_dbus(self):
         out = subprocess.run(["dbus-launch", "--sh-syntax"], env=self.env, check=True,
@@ -550,6 +566,11 @@ class Session:
             return None
         return result.stdout
 
+    def set_clipboard(self, data):
+        subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=data, env=self.env,
+                       check=True, timeout=DEFAULT_TIMEOUT, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env,
                        timeout=DEFAULT_TIMEOUT, stdout=subprocess.DEVNULL,
@@ -561,6 +582,7 @@ class Session:
         for program in self.programs:
             kill_group(program.proc)
         kill_group(self.atspi_launcher)
+        kill_group(self.wm)
         if self.dbus_pid:
             kill_pid_group(self.dbus_pid)
         kill_group(self.xvfb)
@@ -588,13 +610,16 @@ def main(scenario):
     parser.add_argument("--name", default=None)
     parser.add_argument("--limit", type=int, default=75,
                         help="seconds before the scenario is stopped (below ctest's TIMEOUT)")
+    parser.add_argument("--window-manager", action="store_true",
+                        help="run openbox on the test's X server")
     args = parser.parse_args()
     name = args.name or os.path.splitext(os.path.basename(sys.argv[0]))[0]
     signal.signal(signal.SIGTERM, _terminate)
     signal.signal(signal.SIGINT, _terminate)
     signal.signal(signal.SIGALRM, _overrun)
     signal.alarm(args.limit)
-    session = Session(os.path.abspath(args.app), os.path.abspath(args.out), name)
+    session = Session(os.path.abspath(args.app), os.path.abspath(args.out), name,
+                      args.window_manager)
     shot = os.path.join(session.out_dir, f"{name}.png")
     if os.path.exists(shot):
         os.remove(shot)  # left by an earlier failing run

@@ -54,7 +54,9 @@ class MainMenu:
         return items
 
     def slot_texts(self):
-        return [label.name for label in self.slots()]
+        """The five slots' texts; a slot without a board is no list item."""
+        texts = [label.name for label in self.slots()]
+        return texts + [""] * (5 - len(texts))
 
     def wait_slots(self, expected):
         wait_for(lambda: self.slot_texts() == expected,

@@ -2,7 +2,8 @@
 Edit ask first; a wrong password (also one with an extra blank) is refused
 with "Oops. Please try again." and an empty entry; the right one in other
 letter case opens the board in browse mode or step 1 of the wizard, which
-shows the password; the gate's back arrow returns to the main menu."""
+shows the password; the gate's back arrow returns to the main menu. Nothing
+on the accessibility bus carries the typed characters, only the mask "?"."""
 
 import driver
 import screens
@@ -10,6 +11,34 @@ from driver import check, check_equal, text_of, wait_for
 
 PROMPT = "Please enter your password:"
 OOPS = "Oops. Please try again."
+
+
+class GateListener:
+    """The text a program on the accessibility bus is told about the
+    password entry: the strings of its events and the text it reads back."""
+
+    EVENTS = ("object:text-changed", "object:text-caret-moved", "object:property-change",
+              "object:text-selection-changed", "object:state-changed")
+
+    def __init__(self):
+        self.told = []
+        for kind in self.EVENTS:
+            driver.atspi().Registry.registerEventListener(self._on_event, kind)
+
+    def _on_event(self, event):
+        try:
+            if event.source.getRoleName() != "password text":
+                return
+            self.told.append(event.source.queryText().getText(0, -1))
+            if isinstance(event.any_data, str):
+                self.told.append(event.any_data)
+        except Exception:  # gone before it was asked
+            pass
+
+    def check_masked(self):
+        check_equal([told for told in self.told if told.strip("?")], [],
+                    "what the accessibility bus was told of the password")
+        check(any("?" in told for told in self.told), "no text event of the password entry")
 
 
 def gate(program):
@@ -36,6 +65,7 @@ def scenario(session):
     session.write_bytes("Secret.qla", board_bytes)
     session.write_bytes("Secret.sig", screens.signature_file("For your eyes only"))
     program = session.launch()
+    listener = GateListener()
 
     menu = screens.MainMenu(program)
     menu.select("Secret")
@@ -65,6 +95,7 @@ def scenario(session):
     refused(session, program, window, entry, "Open Sesame ",
             lambda: screens.press(session, window, "Next"))
     screens.go_on(program, window, "Back")
+    listener.check_masked()
 
     menu = screens.MainMenu(program)
     check_equal(menu.slot_texts(), ["Secret", "", "", "", ""], "board list after the gate")

@@ -4,13 +4,13 @@
 #include "core/board_file.h"
 #include "core/signature_store.h"
 #include "ui/board/board_text.h"
+#include "ui/board/note_area.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/click_label.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -22,7 +22,7 @@ const QString kFirstMessage = QStringLiteral("You are viewing the first signatur
 // With no notes at all the position reads 0 of 0.
 void Form8::disp_sig()
 {
-    Text1->setPlainText(widget_text(sig_text.at(sig_pos)));
+    Text1->show_note(widget_text(sig_text.at(sig_pos)));
     const qsizetype shown = sig_count > 0 ? sig_pos + 1 : 0;
     show_shortened(Label2, BoardSettings.title, QStringLiteral(" (%1 of %2)").arg(shown).arg(sig_count));
 }

@@ -5,9 +5,9 @@
 #include "core/signature_store.h"
 #include "core/sound.h"
 #include "ui/board/board_text.h"
+#include "ui/board/note_area.h"
 #include "ui/common/message_box.h"
 
-#include <QPlainTextEdit>
 #include <QTextDocument>
 
 namespace {

@@ -4,6 +4,7 @@
 #include "core/app_state.h"
 #include "core/board_file.h"
 #include "ui/board/board_text.h"
+#include "ui/board/note_area.h"
 #include "ui/common/click_label.h"
 #include "ui/common/picture_button.h"
 #include "ui/common/picture_widget.h"
@@ -12,7 +13,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -87,7 +87,7 @@ void Form8::build_controls()
     Label4 = make_label(client, QStringLiteral("Label4"), kTip, ms_sans_serif(8.25),
                         QRect(0, 0, 241, 65));
 
-    Text1 = new QPlainTextEdit(client);
+    Text1 = new NoteArea(client);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("Note"));
     Text1->setFont(ms_sans_serif(8.25));

@@ -3,6 +3,7 @@
 
 #include "core/app_state.h"
 #include "core/board_file.h"
+#include "ui/board/note_area.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/window_conventions.h"
@@ -12,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QScreen>
 
 namespace {
@@ -36,19 +36,21 @@ QSize Form8::design_size() const
     return {kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height()};
 }
 
+// The "&" marks each command's access key (Alt+Q, Alt+E, Alt+A): the
+// caption's letters stay as they are, the key's letter is underlined.
 void Form8::build_menus()
 {
     QMenuBar *bar = menuBar();
-    QAction *quit = bar->addAction(QStringLiteral("Quit"));
+    QAction *quit = bar->addAction(QStringLiteral("&Quit"));
     quit->setObjectName(QStringLiteral("quit"));
     connect(quit, &QAction::triggered, this, &Form8::quit_Click);
 
-    export_action = bar->addAction(QStringLiteral("Export"));
+    export_action = bar->addAction(QStringLiteral("&Export"));
     export_action->setObjectName(QStringLiteral("export"));
     export_action->setVisible(false);
     connect(export_action, &QAction::triggered, this, &Form8::export_Click);
 
-    QAction *about = bar->addAction(QStringLiteral("About"));
+    QAction *about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("about"));
     connect(about, &QAction::triggered, this, &Form8::about_Click);
 }
@@ -137,13 +139,18 @@ bool Form8::Text1_KeyDown(QKeyEvent *event)
 }
 
 // A screen reader reads the note area's description with it: the title line
-// (in browse mode with the position) and, when the board opens, the welcome
-// message.
+// (in browse mode with the position), when the board opens the welcome
+// message, and for a guest the key that saves, which nothing on screen tells.
 void Form8::describe_for_screen_reader(bool with_welcome)
 {
     QString description = Label2->accessibleName();
     if (with_welcome && !Label3->text().isEmpty())
         description += QStringLiteral(". ") + Label3->text();
+    if (board_mode == kGuestMode) {
+        if (!description.isEmpty() && !description.endsWith(QLatin1Char('\n')))
+            description += QStringLiteral(". ");
+        description += QStringLiteral("Press Ctrl+Return to save your note.");
+    }
     Text1->setAccessibleDescription(description);
 }
 

@@ -9,8 +9,8 @@ class PictureWidget;
 class QAction;
 class QFrame;
 class QKeyEvent;
+class NoteArea;
 class QLabel;
-class QPlainTextEdit;
 
 // The sign-in board, in guest mode or browse mode by board_mode.
 class Form8 : public QMainWindow {
@@ -66,6 +66,6 @@ private:
     std::array<PictureButton *, 2> Image2{};
     std::array<ClickLabel *, 2> Label1{};
     QLabel *Label4 = nullptr;
-    QPlainTextEdit *Text1 = nullptr;
+    NoteArea *Text1 = nullptr;
     QAction *export_action = nullptr;
 };

@@ -11,11 +11,14 @@ class Form10 : public QMainWindow {
 public:
     // Shows the one export window (loading it when it is not open) with `text`.
     static Form10 *show_text(const QString &text);
+    // Closes the export window when it is open.
+    static void close_open_window();
 
 private:
     explicit Form10(QWidget *parent = nullptr);
 
     void Form_Load();
+    void take_keyboard();
     void set_text(const QString &text);
     void cpc_Click();
     bool copy_to_clipboard() const;

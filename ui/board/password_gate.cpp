@@ -11,6 +11,7 @@
 #include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -93,13 +94,26 @@ bool Form9::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Enter checks the password; every other key is the text box's.
+// Enter checks the password and Escape goes back as the back arrow does;
+// every other key is the text box's.
 bool Form9::Text1_KeyDown(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
-        return false;
-    pok();
-    return true;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: pok(); return true;
+    case Qt::Key_Escape: Image1_Click(); return true;
+    default: return false;
+    }
+}
+
+// Closing the window by its frame (or Alt+F4) means "not now", as the back
+// arrow does: the main menu comes back rather than the program ending. The
+// window's own close on leaving is not spontaneous and opens nothing.
+void Form9::closeEvent(QCloseEvent *event)
+{
+    if (event->spontaneous())
+        show_window(Window::MainMenu);
+    QWidget::closeEvent(event);
 }
 
 void Form9::Image1_Click()

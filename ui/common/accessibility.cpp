@@ -1,6 +1,8 @@
 #include "ui/common/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QLineEdit>
+#include <QStyle>
 #include <QWidget>
 
 namespace {
@@ -52,6 +54,71 @@ QAccessibleInterface *window_factory(const QString &, QObject *object)
     return widget->isWindow() ? new WindowAccessible(widget) : nullptr;
 }
 
+void tell_assistive_technology(QAccessibleEvent *event);
+
+// Hands an event to the platform's accessibility bridge, which Qt reaches
+// only when no update handler is installed.
+void pass_on(QAccessibleEvent *event)
+{
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(tell_assistive_technology);
+}
+
+// What a masked field shows in place of `text`: its mask character for each
+// character, nothing for a field that shows nothing.
+QString masked(const QLineEdit *field, const QString &text)
+{
+    if (field->echoMode() == QLineEdit::NoEcho)
+        return {};
+    const int mask = field->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, field);
+    return QString(text.size(), QChar(mask));
+}
+
+// A line edit tells assistive technology the characters typed into it
+// whatever its echo mode, so a screen reader would read a password aloud and
+// any program on the accessibility bus could read it. The text events of a
+// masked field go out with what the field shows instead.
+void tell_assistive_technology(QAccessibleEvent *event)
+{
+    // updateAccessibility has already given a table its model change, and
+    // the AT-SPI bridge of this Qt sends nothing for it: passing it on would
+    // apply it to the table twice.
+    if (event->type() == QAccessible::TableModelChanged)
+        return;
+    auto *field = qobject_cast<QLineEdit *>(event->object());
+    if (!field || field->echoMode() == QLineEdit::Normal) {
+        pass_on(event);
+        return;
+    }
+    switch (event->type()) {
+    case QAccessible::TextInserted: {
+        const auto *inserted = static_cast<QAccessibleTextInsertEvent *>(event);
+        QAccessibleTextInsertEvent shown(field, inserted->changePosition(),
+                                         masked(field, inserted->textInserted()));
+        pass_on(&shown);
+        break;
+    }
+    case QAccessible::TextRemoved: {
+        const auto *removed = static_cast<QAccessibleTextRemoveEvent *>(event);
+        QAccessibleTextRemoveEvent shown(field, removed->changePosition(),
+                                         masked(field, removed->textRemoved()));
+        pass_on(&shown);
+        break;
+    }
+    case QAccessible::TextUpdated: {
+        const auto *updated = static_cast<QAccessibleTextUpdateEvent *>(event);
+        QAccessibleTextUpdateEvent shown(field, updated->changePosition(),
+                                         masked(field, updated->textRemoved()),
+                                         masked(field, updated->textInserted()));
+        pass_on(&shown);
+        break;
+    }
+    default:
+        pass_on(event);
+    }
+}
+
 } // namespace
 
 void install_accessibility()
@@ -61,6 +128,7 @@ void install_accessibility()
         return;
     installed = true;
     QAccessible::installFactory(window_factory);
+    QAccessible::installUpdateHandler(tell_assistive_technology);
 }
 
 void describe_window(QWidget *window, const QString &where)

@@ -5,6 +5,8 @@
 #include "ui/common/pictures.h"
 
 #include <QApplication>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -20,11 +22,39 @@ QRect twips_rect(int left, int top, int width, int height)
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
+namespace {
+
+// Fusion marks a menu bar's item only while its menu is open, so the focus
+// that Alt puts on the bar is invisible. Here the item the focus is on is
+// drawn as the active one.
+class MenuBarFocusStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+        if (element == CE_MenuBarItem && item && (item->state & State_Selected) && widget
+            && widget->hasFocus()) {
+            QStyleOptionMenuItem active = *item;
+            active.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &active, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+} // namespace
+
 void apply_application_conventions()
 {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QApplication::setFont(ms_sans_serif(8.25));
+    if (!dynamic_cast<MenuBarFocusStyle *>(QApplication::style()))
+        QApplication::setStyle(new MenuBarFocusStyle(QApplication::style()->name()));
     install_accessibility();
 }
 

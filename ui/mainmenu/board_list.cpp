@@ -52,9 +52,38 @@ private:
     BoardList *list_;
 };
 
+// The slots that name a board; an empty slot is no item of the list, so a
+// screen reader counts the boards it shows.
+QList<ClickLabel *> board_slots(const BoardList *list)
+{
+    QList<ClickLabel *> out;
+    for (int i = 0; ClickLabel *slot = list->slot(i); ++i) {
+        if (!slot->text().isEmpty())
+            out.append(slot);
+    }
+    return out;
+}
+
 class BoardListAccessible : public QAccessibleWidget {
 public:
     explicit BoardListAccessible(BoardList *list) : QAccessibleWidget(list, QAccessible::List) {}
+
+    int childCount() const override { return int(board_slots(list()).size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<ClickLabel *> items = board_slots(list());
+        if (index < 0 || index >= items.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(items.at(index));
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        return int(board_slots(list()).indexOf(qobject_cast<ClickLabel *>(child->object())));
+    }
 
     QAccessibleInterface *focusChild() const override
     {
@@ -63,6 +92,9 @@ public:
             return nullptr;
         return QAccessible::queryAccessibleInterface(list->slot(list->selected()));
     }
+
+private:
+    BoardList *list() const { return static_cast<BoardList *>(widget()); }
 };
 
 QAccessibleInterface *board_list_factory(const QString &class_name, QObject *object)

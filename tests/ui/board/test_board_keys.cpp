@@ -92,7 +92,8 @@ private slots:
         QAccessibleInterface *window = QAccessible::queryAccessibleInterface(board);
         QCOMPARE(window->role(), QAccessible::Window);
         QCOMPARE(window->text(QAccessible::Description), QStringLiteral("Sign-in board Party"));
-        QCOMPARE(note_area(board)->accessibleDescription(), QStringLiteral("Party. Welcome\nfriends\n"));
+        QCOMPARE(note_area(board)->accessibleDescription(),
+                 QStringLiteral("Party. Welcome\nfriends\nPress Ctrl+Return to save your note."));
     }
 
     void browse_pages_by_keys()

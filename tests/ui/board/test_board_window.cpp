@@ -4,6 +4,7 @@
 #include "core/signature_store.h"
 #include "tests/support/test_support.h"
 #include "ui/board/board_window.h"
+#include "ui/board/note_area.h"
 #include "ui/common/click_label.h"
 #include "ui/common/picture_button.h"
 #include "ui/common/picture_widget.h"
@@ -96,6 +97,9 @@ private slots:
     void browse_pages_through_three_notes();
     void browse_one_note_and_no_notes();
     void browse_shows_notes_as_saved_read_only();
+    void note_area_holds_a_bounded_note_data();
+    void note_area_holds_a_bounded_note();
+    void browse_shows_the_start_of_an_oversized_note();
 };
 
 void TestBoardWindow::opens_maximized_with_the_note_area_on_top()
@@ -129,10 +133,11 @@ void TestBoardWindow::opens_maximized_with_the_note_area_on_top()
     const QList<QAction *> commands = board->menuBar()->actions();
     QCOMPARE(commands.size(), 3);
     QCOMPARE(commands[0]->objectName(), QStringLiteral("quit"));
-    QCOMPARE(commands[0]->text(), QStringLiteral("Quit"));
-    QCOMPARE(commands[1]->text(), QStringLiteral("Export"));
+    // The captions with their access keys: Alt+Q, Alt+E, Alt+A.
+    QCOMPARE(commands[0]->text(), QStringLiteral("&Quit"));
+    QCOMPARE(commands[1]->text(), QStringLiteral("&Export"));
     QVERIFY(!commands[1]->isVisible());
-    QCOMPARE(commands[2]->text(), QStringLiteral("About"));
+    QCOMPARE(commands[2]->text(), QStringLiteral("&About"));
     QVERIFY(!commands[0]->menu() && !commands[2]->menu());
 
     MessageRecorder boxes;
@@ -527,6 +532,61 @@ void TestBoardWindow::browse_shows_notes_as_saved_read_only()
     QCOMPARE(text->toPlainText(), QStringLiteral("One\nTwo\nThree\nFour\n"));
     QCOMPARE(child<QLabel>(board, "Label2")->text(), QStringLiteral("Party (2 of 2)"));
     QVERIFY(boxes.boxes.isEmpty());
+}
+
+void TestBoardWindow::note_area_holds_a_bounded_note_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<bool>("select_all");
+    QTest::addColumn<QString>("pasted"); // none: the key Y is typed
+    QTest::addColumn<bool>("refused");
+    const int max = NoteArea::kMaxNoteChars;
+    QTest::newRow("paste up to the bound") << 2 << false << QString(max - 2, 'p') << false;
+    QTest::newRow("paste one past the bound") << 2 << false << QString(max - 1, 'p') << true;
+    QTest::newRow("paste over a selection") << max << true << QStringLiteral("new") << false;
+    QTest::newRow("key below the bound") << max - 1 << false << QString() << false;
+    QTest::newRow("key at the bound") << max << false << QString() << true;
+    QTest::newRow("key over a selection") << max << true << QString() << false;
+}
+
+void TestBoardWindow::note_area_holds_a_bounded_note()
+{
+    QFETCH(int, before);
+    QFETCH(bool, select_all);
+    QFETCH(QString, pasted);
+    QFETCH(bool, refused);
+    TempAppFolder app;
+    MessageRecorder boxes;
+    Form8 *board = open_board();
+    QVERIFY(board);
+    QPlainTextEdit *text = note_area(board);
+    const QString kept(before, QLatin1Char('b'));
+    text->setPlainText(kept);
+    text->moveCursor(select_all ? QTextCursor::Start : QTextCursor::End);
+    if (select_all)
+        text->selectAll();
+    if (pasted.isEmpty()) {
+        QTest::keyClick(text, Qt::Key_Y);
+    } else {
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+    }
+    const QString added = pasted.isEmpty() ? QStringLiteral("y") : pasted;
+    QCOMPARE(text->toPlainText(), refused ? kept : select_all ? added : kept + added);
+    QCOMPARE(boxes.boxes.size(), refused ? 1 : 0);
+}
+
+void TestBoardWindow::browse_shows_the_start_of_an_oversized_note()
+{
+    TempAppFolder app;
+    const QString longest(NoteArea::kMaxNoteChars, QLatin1Char('a'));
+    Form8 *board = open_browse(app, {longest, longest + QStringLiteral("bcd")});
+    QVERIFY(board);
+    QCOMPARE(note_area(board)->toPlainText(), longest + QLatin1Char('\n'));
+    click(board, QStringLiteral("Image2_1"));
+    QCOMPARE(note_area(board)->toPlainText(),
+             longest + QStringLiteral("\n[This note goes on for another 3 characters, too long to "
+                                      "show here. Export shows the whole note.]"));
 }
 
 QTEST_MAIN(TestBoardWindow)

@@ -10,6 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
@@ -146,6 +149,29 @@ private slots:
         bold.setBold(true);
         const QFontMetrics metrics(bold);
         QVERIFY2(width >= metrics.horizontalAdvance(title) + 6 * metrics.height(), qPrintable(QString::number(width)));
+    }
+
+    // Alt puts the focus on a menu bar's first item: it is drawn in the
+    // highlight colour.
+    void menu_bar_item_with_the_focus_is_drawn()
+    {
+        QMainWindow window;
+        QMenuBar *bar = window.menuBar();
+        bar->addAction(QStringLiteral("&Quit"));
+        window.setCentralWidget(new QLineEdit);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.centralWidget()->setFocus();
+        const auto highlighted = [bar] {
+            const QRect item = bar->actionGeometry(bar->actions().first());
+            return bar->grab().toImage().pixelColor(item.topLeft() + QPoint(2, 3))
+                   == bar->palette().color(QPalette::Highlight);
+        };
+        QVERIFY(!highlighted());
+        QTest::keyClick(window.centralWidget(), Qt::Key_Alt);
+        QCOMPARE(QApplication::focusWidget(), bar);
+        QVERIFY(highlighted());
     }
 
     void load_picture_reads_fresh_or_gives_null()

@@ -180,24 +180,22 @@ private slots:
         QCOMPARE(list->role(), QAccessible::List);
         QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Boards"));
         QVERIFY(list->state().focusable);
-        QCOMPARE(list->childCount(), 5);
-        for (int i = 0; i < 5; ++i) {
+        // The items are the boards shown; the empty slots are none.
+        QCOMPARE(list->childCount(), 2);
+        for (int i = 0; i < 2; ++i) {
             QCOMPARE(item(w, i)->role(), QAccessible::ListItem);
             QCOMPARE(item(w, i)->parent()->object(), board_list(w));
+            QCOMPARE(list->indexOfChild(item(w, i)), i);
             QVERIFY(item(w, i)->state().selectable);
             QVERIFY(!item(w, i)->state().selected);
         }
         QCOMPARE(item(w, 1)->text(QAccessible::Name), QStringLiteral("Beta"));
-        QCOMPARE(item(w, 2)->text(QAccessible::Name), QString());
+        QCOMPARE(item(w, 2), nullptr);
 
-        // "Select" on an empty slot selects nothing; on a board it does what
-        // a click does, takes the focus and announces the choice.
-        QAccessibleActionInterface *empty = item(w, 3)->actionInterface();
-        QVERIFY(empty);
-        QCOMPARE(empty->actionNames(), (QStringList{QAccessibleActionInterface::pressAction(), "Select"}));
-        empty->doAction(QStringLiteral("Select"));
-        QVERIFY(!highlighted(slot(w, 3)));
-        QVERIFY(!item(w, 3)->state().selected);
+        // "Select" on a board does what a click does, takes the focus and
+        // announces the choice.
+        QCOMPARE(item(w, 1)->actionInterface()->actionNames(),
+                 (QStringList{QAccessibleActionInterface::pressAction(), "Select"}));
 
         QWidget *run = named(w, "Image1_2");
         run->setFocus(Qt::TabFocusReason);
