@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -12,14 +13,16 @@ QString &override_folder()
     return folder;
 }
 
-// A name holding "/" would reach below the app folder, and one holding a NUL
-// would name a shorter file than it says.
-bool names_app_file(const QString &name)
-{
-    return !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
-}
-
 } // namespace
+
+// A name holding "/" would reach below the app folder, one holding a NUL
+// would name a shorter file than it says, and an empty one would name a
+// hidden file that is nothing but the ending.
+bool names_app_file(const QString &name, const QString &ext)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0))
+           && QFile::encodeName(name + ext).size() <= kMaxFileNameBytes;
+}
 
 QString app_folder()
 {
@@ -65,7 +68,7 @@ QString resolve_audio_file(const QString &base_name)
 
 QString find_app_file(const QString &name, const QString &ext)
 {
-    if (!names_app_file(name))
+    if (!names_app_file(name, ext))
         return {};
     const QString wanted = name + ext;
     const QString exact = app_path(wanted);
@@ -85,7 +88,7 @@ QString find_app_file(const QString &name, const QString &ext)
 
 QString resolve_app_file(const QString &name, const QString &ext)
 {
-    if (!names_app_file(name))
+    if (!names_app_file(name, ext))
         return {};
     const QString found = find_app_file(name, ext);
     return found.isEmpty() ? app_path(name + ext) : found;

@@ -168,6 +168,11 @@ bool save_board(const QString &name)
     return true;
 }
 
+bool title_fits_file_names(const QString &title)
+{
+    return names_app_file(title, kBoardExt) && names_app_file(title, QStringLiteral(".sig"));
+}
+
 bool file_exists(const QString &path)
 {
     if (path.isEmpty() || path.contains(QChar(0)))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app_folder.h"
 #include "core/safe_file.h"
 
 #include <QString>
@@ -33,6 +34,8 @@ void reset_board();
 
 inline const QString kBoardTooLargeMessage = QStringLiteral(
     "This Quillora is too large to open. Its files were left as they are.");
+inline const QString kBoardUnreadableMessage = QStringLiteral(
+    "This Quillora could not be opened. Its file may have been moved, renamed or deleted.");
 
 // Reads the board file of that name into BoardSettings. A file that cannot be
 // read, or is larger than kMaxBoardFileBytes, leaves BoardSettings as it was
@@ -51,6 +54,12 @@ QByteArray board_file_bytes(const BoardDefinition &board);
 // Reads board file bytes over `board` (fields missing from the bytes keep
 // their values).
 void parse_board_file(const QByteArray &bytes, BoardDefinition &board);
+
+// The longest title the file system can hold as the name of the board's
+// files (title + ".qla", title + ".sig"), in bytes once encoded.
+inline constexpr qsizetype kMaxTitleBytes = kMaxFileNameBytes - 4;
+// True when the title can name both of the board's files.
+bool title_fits_file_names(const QString &title);
 
 // True when a regular file (not a folder, a link or a pipe) of that path
 // exists; the file name is matched without regard to case.

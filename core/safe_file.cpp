@@ -1,10 +1,13 @@
 #include "core/safe_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -20,6 +23,9 @@ QByteArray native(const QString &path)
 {
     return QFile::encodeName(path);
 }
+
+// mkostemp puts six letters or digits in place of the X's.
+const QString kTempPattern = QStringLiteral(".quillora-XXXXXX");
 
 // Closes a descriptor when it goes out of scope.
 class Fd {
@@ -63,6 +69,37 @@ int open_regular_file(const QString &path, int flags)
     return fd;
 }
 
+namespace {
+
+// Reads from fd until its end, but never more than limit + 1 bytes: a file
+// may grow while it is read. `size_hint` is the size fstat gave.
+ReadResult read_bounded(int fd, qint64 size_hint, qint64 limit, QByteArray &bytes)
+{
+    QByteArray read(qsizetype(qMin(size_hint, limit)) + 1, Qt::Uninitialized);
+    qsizetype have = 0;
+    for (;;) {
+        if (have == read.size()) {
+            if (have > limit)
+                break;
+            read.resize(qMin<qint64>(limit + 1, have * 2 + 4096));
+        }
+        const ssize_t n = ::read(fd, read.data() + have, size_t(read.size() - have));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return ReadResult::Unreadable;
+        if (n == 0)
+            break;
+        have += n;
+    }
+    const bool longer = have > limit;
+    read.truncate(longer ? qsizetype(limit) : have);
+    bytes = std::move(read);
+    return longer ? ReadResult::Partial : ReadResult::Read;
+}
+
+} // namespace
+
 ReadResult read_regular_file(const QString &path, qint64 limit, QByteArray &bytes)
 {
     bytes.clear();
@@ -74,29 +111,21 @@ ReadResult read_regular_file(const QString &path, qint64 limit, QByteArray &byte
         return ReadResult::Unreadable;
     if (st.st_size > limit)
         return ReadResult::TooLarge;
-    // The file may grow while it is read: never more than limit + 1 bytes.
-    QByteArray read(qsizetype(st.st_size) + 1, Qt::Uninitialized);
-    qsizetype have = 0;
-    for (;;) {
-        if (have == read.size()) {
-            if (have > limit)
-                return ReadResult::TooLarge;
-            read.resize(qMin<qint64>(limit + 1, have * 2 + 4096));
-        }
-        const ssize_t n = ::read(fd.get(), read.data() + have, size_t(read.size() - have));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return ReadResult::Unreadable;
-        if (n == 0)
-            break;
-        have += n;
-    }
-    if (have > limit)
-        return ReadResult::TooLarge;
-    read.truncate(have);
-    bytes = std::move(read);
-    return ReadResult::Read;
+    const ReadResult result = read_bounded(fd.get(), st.st_size, limit, bytes);
+    if (result != ReadResult::Partial)
+        return result;
+    bytes.clear();
+    return ReadResult::TooLarge;
+}
+
+ReadResult read_file_start(const QString &path, qint64 limit, QByteArray &bytes)
+{
+    bytes.clear();
+    Fd fd(open_regular_file(path, O_RDONLY));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0)
+        return ReadResult::Unreadable;
+    return read_bounded(fd.get(), st.st_size, limit, bytes);
 }
 
 bool is_plain_file(const QString &path, qint64 limit)
@@ -145,7 +174,7 @@ bool replace_file(const QString &path, const QByteArray &bytes)
     }
     // The temporary file lies beside the file, so the rename stays on one
     // file system; its name never ends in a board's or a note file's ending.
-    QByteArray temp = native(QFileInfo(path).absolutePath() + QStringLiteral("/.quillora-XXXXXX"));
+    QByteArray temp = native(QFileInfo(path).absolutePath() + QLatin1Char('/') + kTempPattern);
     Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
     if (fd.get() < 0)
         return false;
@@ -158,6 +187,33 @@ bool replace_file(const QString &path, const QByteArray &bytes)
     }
     sync_folder_of(path);
     return true;
+}
+
+bool move_regular_file(const QString &from, const QString &to)
+{
+    struct stat st {};
+    if (from.contains(QChar(0)) || to.isEmpty() || to.contains(QChar(0))
+        || ::lstat(native(from).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    if (::renameat2(AT_FDCWD, native(from).constData(), AT_FDCWD, native(to).constData(),
+                    RENAME_NOREPLACE) != 0)
+        return false;
+    sync_folder_of(to);
+    return true;
+}
+
+void remove_stale_temp_files(const QString &folder)
+{
+    static const QRegularExpression temp_name(QStringLiteral("^\\.quillora-[A-Za-z0-9]{6}$"));
+    const QDir dir(folder);
+    const QStringList names = dir.entryList(QStringList{QStringLiteral(".quillora-*")},
+                                            QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        const QByteArray path = native(dir.filePath(name));
+        struct stat st {};
+        if (temp_name.match(name).hasMatch() && ::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode))
+            ::unlink(path.constData());
+    }
 }
 
 void ignore_file_size_signal()

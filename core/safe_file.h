@@ -8,9 +8,11 @@
 // a symbolic link: a link, a folder, a pipe or a device of a wanted name
 // counts as a file that cannot be read or written. Reads are bounded.
 
-// Board and signature files above this size are not read: far above any real
-// party (100,000 notes make about 6 MB).
-inline constexpr qint64 kMaxBoardFileBytes = 32 * 1024 * 1024;
+// Board and signature files above this size are not read whole, and no note
+// makes a signature file grow past it: above any real party (100,000 notes
+// make about 6 MB), and small enough that the host's view and export of a
+// file that size open within about a second.
+inline constexpr qint64 kMaxBoardFileBytes = 8 * 1024 * 1024;
 // Pictures and sounds of the media and audio folders.
 inline constexpr qint64 kMaxMediaFileBytes = 64 * 1024 * 1024;
 
@@ -20,11 +22,16 @@ inline constexpr qint64 kMaxMediaFileBytes = 64 * 1024 * 1024;
 // descriptor, or -1.
 int open_regular_file(const QString &path, int flags);
 
-enum class ReadResult { Read, Unreadable, TooLarge };
+// Partial: only the start of a longer file was read.
+enum class ReadResult { Read, Unreadable, TooLarge, Partial };
 
 // Reads the whole file into `bytes` when it is a regular file of at most
 // `limit` bytes; otherwise `bytes` stays empty.
 ReadResult read_regular_file(const QString &path, qint64 limit, QByteArray &bytes);
+
+// Reads the file's first `limit` bytes, or all of a shorter one (Read); a
+// longer file gives its first `limit` bytes and Partial.
+ReadResult read_file_start(const QString &path, qint64 limit, QByteArray &bytes);
 
 // True when path names a regular file (not a link) of at most `limit` bytes.
 bool is_plain_file(const QString &path, qint64 limit);
@@ -35,6 +42,16 @@ bool is_plain_file(const QString &path, qint64 limit);
 // keeps its mode. Refuses (returns false) when path is a link or not a
 // regular file.
 bool replace_file(const QString &path, const QByteArray &bytes);
+
+// Removes the temporary files replace_file leaves in `folder` when the
+// program is killed while it saves: regular files of exactly their name
+// pattern, never a link or anything else. Only when no other copy of the
+// program runs, so none of them is in use.
+void remove_stale_temp_files(const QString &folder);
+
+// Gives the regular file at `from` (not a link) the name `to` in one step,
+// only when nothing of that name exists; the new name reaches the disk.
+bool move_regular_file(const QString &from, const QString &to);
 
 // Writes all of the bytes, going on after a short write.
 bool write_all(int fd, const char *data, qsizetype size);

@@ -30,26 +30,34 @@ QByteArray read_tail(int fd, off_t size)
     return tail;
 }
 
+enum class Appended { Yes, No, Full };
+
 // Writes all of `bytes` to the end of the file, after closing a record cut
-// short, and forces them to the disk.
-bool append_durably(const QString &path, const QByteArray &bytes)
+// short, and forces them to the disk; nothing when the file would grow past
+// kMaxBoardFileBytes.
+Appended append_durably(const QString &path, const QByteArray &bytes)
 {
     const int fd = open_regular_file(path, O_RDWR | O_APPEND | O_CREAT);
     if (fd < 0)
-        return false;
+        return Appended::No;
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         ::close(fd);
-        return false;
+        return Appended::No;
     }
     bool ok = true;
+    QByteArray closing;
     if (st.st_size > 0) {
         const QByteArray tail = read_tail(fd, st.st_size);
         ok = tail.size() == qMin<off_t>(st.st_size, kTailBytes);
-        const QByteArray closing = record_closing(tail, tail.size() == st.st_size);
-        ok = ok && write_all(fd, closing.constData(), closing.size());
+        closing = record_closing(tail, tail.size() == st.st_size);
     }
-    ok = ok && write_all(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    if (ok && st.st_size + closing.size() + bytes.size() > kMaxBoardFileBytes) {
+        ::close(fd);
+        return Appended::Full;
+    }
+    ok = ok && write_all(fd, closing.constData(), closing.size())
+         && write_all(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
     // A note that did not get in whole (a full disk, a file-size limit)
     // leaves no part of it behind, so trying again does not write it twice.
     if (!ok && ::ftruncate(fd, st.st_size) != 0)
@@ -58,7 +66,7 @@ bool append_durably(const QString &path, const QByteArray &bytes)
         ok = false;
     if (ok && st.st_size == 0)
         sync_folder_of(path);
-    return ok;
+    return ok ? Appended::Yes : Appended::No;
 }
 
 } // namespace
@@ -148,12 +156,15 @@ QByteArray record_closing(QByteArrayView tail, bool whole)
     return separator.sliced(tail.size() - start).toByteArray() + "\r\n";
 }
 
-bool append_note(const QString &text)
+bool append_note(const QString &text, bool *board_full)
 {
     const QString path = resolve_app_file(BoardSettings.title, kSigExt);
     if (path.isEmpty())
         return false;
-    return append_durably(path, note_record_bytes(text));
+    const Appended appended = append_durably(path, note_record_bytes(text));
+    if (board_full)
+        *board_full = appended == Appended::Full;
+    return appended == Appended::Yes;
 }
 
 qsizetype parse_notes(QByteArrayView bytes, NoteTable &table)
@@ -174,6 +185,19 @@ qsizetype parse_notes(QByteArrayView bytes, NoteTable &table)
     return count;
 }
 
+qsizetype whole_records_size(QByteArrayView bytes)
+{
+    const QByteArrayView separator(kSeparatorBytes);
+    for (qsizetype at = bytes.lastIndexOf(separator); at >= 0; at = bytes.first(at).lastIndexOf(separator)) {
+        const qsizetype end = at + separator.size();
+        if ((at > 0 && !is_line_end(bytes[at - 1])) || end == bytes.size() || !is_line_end(bytes[end]))
+            continue;
+        const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        return end + (crlf ? 2 : 1);
+    }
+    return 0;
+}
+
 ReadResult load_notes(const QString &name)
 {
     sig_text.clear();
@@ -183,8 +207,10 @@ ReadResult load_notes(const QString &name)
     if (path.isEmpty())
         return ReadResult::Unreadable;
     QByteArray bytes;
-    const ReadResult result = read_regular_file(path, kMaxBoardFileBytes, bytes);
-    if (result == ReadResult::Read)
+    const ReadResult result = read_file_start(path, kMaxBoardFileBytes, bytes);
+    if (result == ReadResult::Partial)
+        bytes.truncate(whole_records_size(bytes));
+    if (result != ReadResult::Unreadable)
         sig_count = parse_notes(bytes, sig_text);
     return result;
 }

@@ -40,12 +40,19 @@ extern qsizetype sig_pos;   // the note on show while browsing
 // file of BoardSettings.title and flushes it to the disk. A record cut short
 // at the end of the file is closed first, so the new note starts a record of
 // its own; the cut text stays as a note of its own. A new file gets mode
-// 0600. Returns whether the note reached the disk.
-bool append_note(const QString &text);
+// 0600. Returns whether the note reached the disk. A note that would make the
+// file larger than kMaxBoardFileBytes is not written, and *board_full is
+// then set, so that every note saved can be read back.
+bool append_note(const QString &text, bool *board_full = nullptr);
+
+inline const QString kNotesCutMessage = QStringLiteral(
+    "This Quillora holds more signatures than can be shown at once. You can browse and export "
+    "the first ones; the others were left in its signature file, untouched.");
 
 // Reads the signature file of that name into the note table; sig_pos = 0.
-// A file that cannot be read, or is larger than kMaxBoardFileBytes, gives an
-// empty table and sig_count 0.
+// A file that cannot be read gives an empty table and sig_count 0. Of a file
+// larger than kMaxBoardFileBytes, the whole records within its first
+// kMaxBoardFileBytes bytes are read (Partial); the rest is not looked at.
 ReadResult load_notes(const QString &name);
 
 // What goes before a new record at the end of a file ending in `tail` (its
@@ -59,3 +66,6 @@ QByteArray record_closing(QByteArrayView tail, bool whole);
 QByteArray note_record_bytes(QStringView text);
 // Fills the note table from signature file bytes; returns the record count.
 qsizetype parse_notes(QByteArrayView bytes, NoteTable &table);
+// The length of the whole records that `bytes` (the start of a file) begins
+// with: up to the line end of its last separator line.
+qsizetype whole_records_size(QByteArrayView bytes);

@@ -1,7 +1,9 @@
 #include "core/startup.h"
 
+#include "core/app_folder.h"
 #include "core/app_state.h"
 #include "core/prefs.h"
+#include "core/safe_file.h"
 #include "core/single_instance.h"
 
 QString already_running_message()
@@ -13,6 +15,8 @@ bool start_program(SingleInstance &instance)
 {
     if (!instance.claim())
         return false;
+    // Only now, with no other copy running, is no temporary file in use.
+    remove_stale_temp_files(app_folder());
     load_prefs();
     init_anim();
     return true;

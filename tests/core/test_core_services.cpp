@@ -11,6 +11,10 @@
 #include <QSettings>
 #include <QTest>
 
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 QString prefs_file()
@@ -39,6 +43,7 @@ private slots:
     void initTestCase();
     void sound_preference_values();
     void storing_the_preference_writes_the_settings_file();
+    void a_settings_file_that_is_no_plain_file_means_sound_on();
     void file_names_match_without_regard_to_case();
     void saving_in_another_case_keeps_one_board_file();
     void board_sounds_follow_the_sound_menu();
@@ -89,6 +94,51 @@ void TestCoreServices::storing_the_preference_writes_the_settings_file()
     QVERIFY(!text.contains("Sound=0"));
     load_prefs();
     QCOMPARE(sound_on, kTrue);
+}
+
+// A pipe would hang the start for ever, a link would be read or written
+// through, a huge file read whole: each counts as sound on and is left as it
+// is when the preference is stored.
+void TestCoreServices::a_settings_file_that_is_no_plain_file_means_sound_on()
+{
+    const QString elsewhere = prefs_file() + QStringLiteral(".elsewhere");
+    const QList<std::function<void()>> odd_entries{
+        [] { QVERIFY(::mkfifo(QFile::encodeName(prefs_file()).constData(), 0600) == 0); },
+        [&] { QVERIFY(QFile::link(elsewhere, prefs_file())); },
+        [] { QVERIFY(QFile::link(QStringLiteral("/dev/zero"), prefs_file())); },
+        [] {
+            QFile big(prefs_file());
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            big.write("[Prefs]\nSound=0\n");
+            QVERIFY(big.resize(1 << 20));
+        },
+    };
+    // A hang ends the test instead of blocking it.
+    struct Alarm {
+        Alarm() { ::alarm(20); }
+        ~Alarm() { ::alarm(0); }
+    } guard;
+    QVERIFY(QDir().mkpath(QFileInfo(prefs_file()).path()));
+    for (const auto &make_odd_entry : odd_entries) {
+        QFile::remove(prefs_file());
+        QFile::remove(elsewhere);
+        QFile target(elsewhere);
+        QVERIFY(target.open(QIODevice::WriteOnly));
+        target.write("[Prefs]\nSound=0\n");
+        target.close();
+        make_odd_entry();
+        const QFileInfo before(prefs_file());
+        sound_on = kFalse;
+        load_prefs();
+        QCOMPARE(sound_on, kTrue);
+        store_sound_pref(true);
+        const QFileInfo after(prefs_file());
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(read_file(elsewhere), QByteArray("[Prefs]\nSound=0\n"));
+    }
+    QFile::remove(prefs_file());
+    QFile::remove(elsewhere);
 }
 
 void TestCoreServices::file_names_match_without_regard_to_case()

@@ -32,6 +32,9 @@ private slots:
     void a_board_after_a_big_one_has_no_leftovers();
     void the_table_holds_every_note();
     void the_signature_file_is_found_in_any_case();
+    void whole_records_end_at_a_separator_line_data();
+    void whole_records_end_at_a_separator_line();
+    void a_full_board_takes_no_note_and_reads_back_what_fits();
 };
 
 void TestSignatureStore::notes_are_appended_as_records()
@@ -235,6 +238,60 @@ void TestSignatureStore::the_signature_file_is_found_in_any_case()
     BoardSettings.title = QStringLiteral("Par") + QChar(0) + QStringLiteral("ty");
     QVERIFY(!append_note(QStringLiteral("x")));
     QCOMPARE(QDir(app.path()).entryList(QDir::Files), QStringList{"PARTY.SIG"});
+}
+
+void TestSignatureStore::whole_records_end_at_a_separator_line_data()
+{
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<qsizetype>("whole");
+    QTest::newRow("a note cut short") << "A\r\n" + kSep + "B\r\n" + kSep + "C" << qsizetype(24);
+    QTest::newRow("cut between CR and LF") << QByteArray("A\r\n^~-^,./\r") << qsizetype(11);
+    QTest::newRow("a separator cut short") << "A\r\n" + kSep + "B\r\n^~-^," << qsizetype(12);
+    QTest::newRow("a line that may go on") << QByteArray("A\r\n^~-^,./") << qsizetype(0);
+    QTest::newRow("inside a line") << QByteArray("x^~-^,./\r\n") << qsizetype(0);
+    QTest::newRow("LF line ends") << QByteArray("A\n^~-^,./\nB") << qsizetype(10);
+    QTest::newRow("no separator") << QByteArray("just text\r\n") << qsizetype(0);
+}
+
+void TestSignatureStore::whole_records_end_at_a_separator_line()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(qsizetype, whole);
+    QCOMPARE(whole_records_size(start), whole);
+}
+
+// A note is refused when the file would grow past what is read back; a file
+// grown past it anyway reads as the whole notes of its first bytes.
+void TestSignatureStore::a_full_board_takes_no_note_and_reads_back_what_fits()
+{
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Full");
+    const QByteArray record = note_record_bytes(QStringLiteral("a guest's note"));
+    const qsizetype count = (kMaxBoardFileBytes - 2000) / record.size();
+    QByteArray bytes = record.repeated(count);
+    bytes += note_record_bytes(QString(kMaxBoardFileBytes - 100 - bytes.size() - 11, QLatin1Char('p')));
+    app.write(QStringLiteral("Full.sig"), bytes);
+    // 100 bytes left: a record of 101 does not fit, one of 100 does.
+    bool full = false;
+    QVERIFY(!append_note(QString(90, QLatin1Char('y')), &full));
+    QVERIFY(full);
+    QCOMPARE(app.read(QStringLiteral("Full.sig")), bytes);
+    QVERIFY(append_note(QString(89, QLatin1Char('y')), &full));
+    QVERIFY(!full);
+    QVERIFY(!append_note(QStringLiteral("z"), &full));
+    QVERIFY(full);
+    QCOMPARE(load_notes(QStringLiteral("Full")), ReadResult::Read);
+    QCOMPARE(sig_count, count + 2);
+
+    // Grown past it by another program: the notes past the limit, the one
+    // across it included, are left out.
+    bytes += note_record_bytes(QString(150, QLatin1Char('b'))) + "cut";
+    app.write(QStringLiteral("Full.sig"), bytes);
+    QCOMPARE(load_notes(QStringLiteral("Full")), ReadResult::Partial);
+    QCOMPARE(sig_count, count + 1);
+    QCOMPARE(sig_text.at(count), QString(kMaxBoardFileBytes - 100 - record.size() * count - 11, QLatin1Char('p')) + QStringLiteral("\r\n"));
+    QCOMPARE(sig_text.at(count + 1), QString());
+    QCOMPARE(app.read(QStringLiteral("Full.sig")), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestSignatureStore)

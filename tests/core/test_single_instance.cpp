@@ -1,3 +1,4 @@
+#include "core/app_folder.h"
 #include "core/app_state.h"
 #include "core/single_instance.h"
 #include "core/startup.h"
@@ -134,6 +135,24 @@ void TestSingleInstance::a_second_instance_is_told_and_goes_no_further()
     QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("QLA"), QStringLiteral("QLA"))
         .setValue(QStringLiteral("Prefs/Sound"), QStringLiteral("0"));
 
+    // What a save killed halfway leaves in the app folder, beside entries
+    // that only look like it.
+    QTemporaryDir app;
+    set_app_folder(app.path());
+    const QStringList left{".quillora-Ab12Cd", ".quillora-zz99QQ"};
+    const QStringList kept{".quillora-short", ".quillora-Ab12Cd.sig", "Party.sig", ".quillora-Link01",
+                           ".quillora-Dir001"};
+    for (const QString &name : left + kept.first(3)) {
+        QFile file(app.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QFile::link(app.filePath(QStringLiteral("Party.sig")), app.filePath(kept[3])));
+    QVERIFY(QDir(app.path()).mkdir(kept[4]));
+    const auto entries = [&app] {
+        return QDir(app.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+    const QStringList everything = entries();
+
     QCOMPARE(already_running_message(), QStringLiteral("Quillora 2003 is already running."));
     {
         Holder holder(lock);
@@ -144,6 +163,7 @@ void TestSingleInstance::a_second_instance_is_told_and_goes_no_further()
         QVERIFY(!start_program(second));
         QCOMPARE(sound_on, kTrue);                 // the preference was not read
         QCOMPARE(anim_speed[0], qint16(0));        // nor the animation set up
+        QCOMPARE(entries(), everything);           // the running copy's files stay
     }
     SingleInstance first(lock);
     QVERIFY(start_program(first));
@@ -151,6 +171,10 @@ void TestSingleInstance::a_second_instance_is_told_and_goes_no_further()
     QCOMPARE(anim_speed, (std::array<qint16, 6>{80, 200, 200, 90, 50, 0}));
     QCOMPARE(anim_icon, qint16(-1));
     QCOMPARE(probe(lock), QStringLiteral("busy"));
+    QStringList expected = kept;
+    expected.sort();
+    QCOMPARE(entries(), expected);
+    set_app_folder(QString());
 }
 
 // Whatever lies under the lock's name, a program starts when no other runs,

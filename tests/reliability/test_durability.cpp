@@ -114,8 +114,9 @@ void TestDurability::every_write_reaches_the_disk()
     BoardSettings.title = QStringLiteral("Big Party");
     QVERIFY(save_board(QStringLiteral("Big Party")));
     QCOMPARE(fsyncs(), std::pair(4, 3));
+    // The notes move by a rename: the folder is flushed, the file was already.
     QVERIFY(move_old_board(QStringLiteral("Party"), QStringLiteral("Big Party")));
-    QCOMPARE(fsyncs(), std::pair(5, 4));
+    QCOMPARE(fsyncs(), std::pair(4, 4));
 }
 
 void TestDurability::a_failing_flush_is_a_failed_write()
@@ -124,6 +125,7 @@ void TestDurability::a_failing_flush_is_a_failed_write()
     BoardSettings.title = QStringLiteral("Party");
     QVERIFY(save_board(QStringLiteral("Party")));
     QVERIFY(append_note(QStringLiteral("first")));
+    app.write(QStringLiteral("Big Party.sig"), "left\r\n" + kSep);
     const QByteArray board = app.read(QStringLiteral("Party.qla"));
     {
         const FailFsync failing;
@@ -135,7 +137,8 @@ void TestDurability::a_failing_flush_is_a_failed_write()
     // Nothing half done: the old board, one note, no temporary file left.
     QCOMPARE(app.read(QStringLiteral("Party.qla")), board);
     QCOMPARE(app.read(QStringLiteral("Party.sig")), "first\r\n" + kSep);
-    QCOMPARE(QDir(app.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Party.qla", "Party.sig"}));
+    QCOMPARE(QDir(app.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"Big Party.sig", "Party.qla", "Party.sig"}));
 }
 
 // The child sets itself up as the program does; without that, the limit
@@ -183,10 +186,10 @@ void TestDurability::new_files_are_private_and_modes_are_kept()
     QCOMPARE(mode_of(app.file("Private.qla")), mode_t(0640));
     QCOMPARE(mode_of(app.file("Private.sig")), mode_t(0604));
 
-    // Notes moved to a new title: a new file is private, an existing one
-    // keeps its mode.
+    // Notes moved to a new title keep their file and its mode; notes merged
+    // into an existing file keep that file's mode.
     QVERIFY(move_old_board(QStringLiteral("Private"), QStringLiteral("Moved")));
-    QCOMPARE(mode_of(app.file("Moved.sig")), mode_t(0600));
+    QCOMPARE(mode_of(app.file("Moved.sig")), mode_t(0604));
     app.write(QStringLiteral("Again.qla"), "Again\r\n");
     app.write(QStringLiteral("Again.sig"), "old\r\n" + kSep);
     QVERIFY(::chmod(QFile::encodeName(app.file("Moved.sig")).constData(), 0640) == 0);
@@ -207,6 +210,19 @@ void TestDurability::a_retitle_moves_the_notes_whole()
     QCOMPARE(app.read(QStringLiteral("Big Party.sig")),
              "left\r\n" + kSep + "cut sh\r\n" + kSep + "one\r\n" + kSep + "two\r\n" + kSep);
     QCOMPARE(QDir(app.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Big Party.qla", "Big Party.sig"}));
+
+    // Notes past what is read back move whole, by their file's new name;
+    // they are not merged into other notes.
+    QFile::remove(app.file("Big Party.sig"));
+    for (const char *with_notes_there : {"", "left\r\n^~-^,./\r\n"}) {
+        app.write(QStringLiteral("Party.qla"), "Party\r\n");
+        QFile notes(app.file("Party.sig"));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.resize(kMaxBoardFileBytes + 1));
+        if (*with_notes_there)
+            app.write(QStringLiteral("Big Party.sig"), with_notes_there);
+        QCOMPARE(move_old_board(QStringLiteral("Party"), QStringLiteral("Big Party")), !*with_notes_there);
+        QCOMPARE(QFileInfo(app.file(*with_notes_there ? "Party.sig" : "Big Party.sig")).size(), kMaxBoardFileBytes + 1);
+    }
 
     // Without notes, the old board file goes all the same.
     app.write(QStringLiteral("Bare.qla"), "Bare\r\n");

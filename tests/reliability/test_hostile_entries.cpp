@@ -197,17 +197,21 @@ void TestHostileEntries::files_over_the_limit_are_not_read()
     reset_board();
     QCOMPARE(load_board(QStringLiteral("Huge")), ReadResult::TooLarge);
     QCOMPARE(BoardSettings.welcome_msg, kDefaultWelcome);
-    QCOMPARE(load_notes(QStringLiteral("Huge")), ReadResult::TooLarge);
+    // Of the notes, only the start is read: it holds no whole note.
+    QCOMPARE(load_notes(QStringLiteral("Huge")), ReadResult::Partial);
     QCOMPARE(sig_count, qsizetype(0));
     // One byte over the limit is over it.
     QFile::resize(f.app_file(QStringLiteral("Huge.sig")), kMaxBoardFileBytes + 1);
-    QCOMPARE(load_notes(QStringLiteral("Huge")), ReadResult::TooLarge);
+    QCOMPARE(load_notes(QStringLiteral("Huge")), ReadResult::Partial);
     qInfo("peak memory grew by %ld MB reading files over the limit", peak_megabytes() - before);
     QVERIFY2(peak_megabytes() - before < 64, "a file over the limit was read into memory");
-    // Still a board: its files are listed and may be written.
+    // Still a board, listed; it takes no more notes.
     QVERIFY(file_exists(app_path(QStringLiteral("Huge.sig"))));
     BoardSettings.title = QStringLiteral("Huge");
-    QVERIFY(append_note(QStringLiteral("one more")));
+    bool full = false;
+    QVERIFY(!append_note(QStringLiteral("one more"), &full));
+    QVERIFY(full);
+    QCOMPARE(QFileInfo(f.app_file(QStringLiteral("Huge.sig"))).size(), kMaxBoardFileBytes + 1);
 }
 
 void TestHostileEntries::a_file_at_the_limit_is_read()

@@ -13,11 +13,13 @@
 namespace {
 
 const QString kNoteNotSaved = QStringLiteral("Your note could not be saved!");
+const QString kBoardFull = QStringLiteral(
+    "This sign-in board is full, so your note could not be saved. Please let your host know!");
 
 } // namespace
 
 // A note that cannot be written stays in the note area, so the guest can
-// try again instead of losing it.
+// try again instead of losing it (or copy it elsewhere, on a full board).
 void Form8::save_note()
 {
     // The raw text keeps every character as typed, no-break spaces included.
@@ -25,11 +27,12 @@ void Form8::save_note()
     if (note.isEmpty())
         return;
     play_sound(BoardSettings.save_sound);
-    if (append_note(stored_text(note))) {
+    bool board_full = false;
+    if (append_note(stored_text(note), &board_full)) {
         show_message(this, MessageIcon::Information, BoardSettings.thanks_msg);
         Text1->clear();
     } else {
-        show_message(this, MessageIcon::Critical, kNoteNotSaved);
+        show_message(this, MessageIcon::Critical, board_full ? kBoardFull : kNoteNotSaved);
     }
     Text1->setFocus();
 }

@@ -245,6 +245,21 @@ void Form1::read_board_list()
     });
 }
 
+// A board found gone when it was to be opened: the list is read again and
+// nothing is selected, as in a fresh main menu; it stays scrolled where it
+// was as far as the boards left allow.
+void Form1::refresh_board_list()
+{
+    read_board_list();
+    for (int i = 0; i < kSlots; ++i)
+        set_slot_text(i, QString());
+    sel_slot = -1;
+    top_index = qBound(0, top_index, qMax(0, int(File1.size()) - kSlots));
+    synch_fdisp();
+    no_hf();
+    board_list_->set_selected(-1);
+}
+
 void Form1::synch_fdisp()
 {
     const int count = int(File1.size());

@@ -43,6 +43,7 @@ private:
 
     void loadimages();
     void read_board_list();
+    void refresh_board_list();
     void synch_fdisp();
     void set_slot_text(int slot, const QString &text);
     void set_slot_look(int slot, bool highlighted);

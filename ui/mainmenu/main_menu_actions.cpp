@@ -35,19 +35,23 @@ const std::array<QString, Form1::kActions> kFrameNames{
     QStringLiteral("view"), QStringLiteral("exit"),
 };
 
-// Loads the board, and its notes when asked. A file too large to read is
-// told to the host and the board is not opened.
+// Loads the board, and its notes when asked. A board that cannot be read,
+// or is too large, is told to the host and not opened; notes beyond what
+// can be read are told too, and the board opens with the ones before them.
 bool load_for_opening(QWidget *parent, const QString &name, bool with_notes)
 {
     reset_board();
-    bool too_large = load_board(name) == ReadResult::TooLarge;
-    if (!too_large && with_notes)
-        too_large = load_notes(name) == ReadResult::TooLarge;
-    if (too_large) {
+    const ReadResult board = load_board(name);
+    const ReadResult notes = board == ReadResult::Read && with_notes ? load_notes(name) : board;
+    if (board != ReadResult::Read || notes == ReadResult::Unreadable) {
         reset_board();
-        show_message(parent, MessageIcon::Critical, kBoardTooLargeMessage);
+        show_message(parent, MessageIcon::Critical,
+                     board == ReadResult::TooLarge ? kBoardTooLargeMessage : kBoardUnreadableMessage);
+        return false;
     }
-    return !too_large;
+    if (notes == ReadResult::Partial)
+        show_message(parent, MessageIcon::Information, kNotesCutMessage);
+    return true;
 }
 
 QAction *add_item(QMenu *menu, const QString &object_name, const QString &text)
@@ -144,8 +148,10 @@ void Form1::edit_board()
         show_message(this, MessageIcon::Information, kEditNeedsBoard);
         return;
     }
-    if (!load_for_opening(this, selected_board(), false))
+    if (!load_for_opening(this, selected_board(), false)) {
+        refresh_board_list();
         return;
+    }
     if (!BoardSettings.password.isEmpty()) {
         board_mode = kGuestMode;
         hand_over(this, Window::Gate);
@@ -160,8 +166,10 @@ void Form1::run_board()
         show_message(this, MessageIcon::Information, kRunNeedsBoard);
         return;
     }
-    if (!load_for_opening(this, selected_board(), false))
+    if (!load_for_opening(this, selected_board(), false)) {
+        refresh_board_list();
         return;
+    }
     board_mode = kGuestMode;
     hand_over(this, Window::Board);
 }
@@ -177,8 +185,10 @@ void Form1::view_signatures()
         show_message(this, MessageIcon::Information, kNoSignatures);
         return;
     }
-    if (!load_for_opening(this, name, true))
+    if (!load_for_opening(this, name, true)) {
+        refresh_board_list();
         return;
+    }
     board_mode = kBrowseMode;
     hand_over(this, BoardSettings.password.isEmpty() ? Window::Board : Window::Gate);
 }

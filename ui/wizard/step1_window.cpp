@@ -22,6 +22,10 @@ const QString kInvalidTitleMessage = QStringLiteral(
     "Your title contains invalid symbols. Please try again using numbers, letters, and "
     "basic punctuation.");
 
+const QString kLongTitleMessage =
+    QStringLiteral("Your title is too long. Please try again using a title of no more than "
+                   "%1 characters.").arg(kMaxTitleBytes);
+
 QString duplicate_title_message(const QString &title)
 {
     return QStringLiteral("You cannot name this project '") + title
@@ -111,6 +115,10 @@ bool Form2::valdata()
     }
     if (!valid_title(title)) {
         show_message(this, MessageIcon::None, kInvalidTitleMessage);
+        return false;
+    }
+    if (!title_fits_file_names(title)) {
+        show_message(this, MessageIcon::Information, kLongTitleMessage);
         return false;
     }
     // Only another board's file counts; a signature file alone does not.

@@ -22,6 +22,7 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <sys/stat.h>
 
@@ -570,18 +571,18 @@ private slots:
         QCOMPARE(slot(w, 2)->text(), QString());
         close_all_windows();
 
-        // Zebra's notes outgrow what is read; then its board file does.
+        // Zebra's notes outgrow what is read: it opens with the notes that
+        // fit (none here), and the host is told. Then its board file does.
         QFile notes(folder->file(QStringLiteral("Zebra.sig")));
         QVERIFY(notes.open(QIODevice::WriteOnly));
         QVERIFY(notes.resize(kMaxBoardFileBytes + 1));
         notes.close();
         w = open_menu_with_selection(1);
         QTest::mouseClick(action_picture(w, 3), Qt::LeftButton);
-        QCOMPARE(messages->texts(), QStringList{kBoardTooLargeMessage});
-        QCOMPARE(messages->boxes[0].first, MessageIcon::Critical);
-        QCOMPARE(windows_of<Form1>().size(), 1);
-        QVERIFY(windows_of<Form1>()[0]->isVisible());
-        QCOMPARE(BoardSettings.title, QString());
+        QCOMPARE(messages->texts(), QStringList{kNotesCutMessage});
+        QCOMPARE(messages->boxes[0].first, MessageIcon::Information);
+        QVERIFY(qobject_cast<Form8 *>(window_after_hand_over()));
+        QCOMPARE(BoardSettings.title, QStringLiteral("Zebra"));
         QCOMPARE(sig_count, qsizetype(0));
         close_all_windows();
         messages->clear();
@@ -595,6 +596,33 @@ private slots:
             QCOMPARE(windows_of<Form8>().size(), 0);
             close_all_windows();
             messages->clear();
+        }
+
+        // Alpha's board file gone, or not a file, once the list was read:
+        // edit, run and view tell so, and the main menu lists the boards anew.
+        folder->write(QStringLiteral("Alpha.sig"), "a note\r\n^~-^,./\r\n");
+        const QList<std::function<void(const QString &)>> gone{
+            [](const QString &) {},
+            [](const QString &path) { QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0); },
+            [](const QString &path) { QVERIFY(QDir().mkdir(path)); },
+        };
+        for (int action : {1, 2, 3}) {
+            const QString alpha = folder->file(QStringLiteral("Alpha.qla"));
+            write_board(QStringLiteral("Alpha.qla"), QStringLiteral("Alpha"));
+            w = open_menu_with_selection(0);
+            QFile::remove(alpha);
+            gone[action - 1](alpha);
+            QTest::mouseClick(action_picture(w, action), Qt::LeftButton);
+            QCOMPARE(messages->texts(), QStringList{kBoardUnreadableMessage});
+            QCOMPARE(windows_of<Form8>().size() + windows_of<Form2>().size(), 0);
+            QVERIFY(w->isVisible());
+            QCOMPARE(slot(w, 0)->text(), QStringLiteral("Zebra"));
+            QCOMPARE(slot(w, 1)->text(), QString());
+            QVERIFY(!highlighted(slot(w, 0)));
+            close_all_windows();
+            messages->clear();
+            QDir().rmdir(alpha);
+            QFile::remove(alpha);
         }
     }
 

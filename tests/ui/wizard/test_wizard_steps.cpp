@@ -20,6 +20,8 @@ namespace {
 const QString kInvalid = QStringLiteral(
     "Your title contains invalid symbols. Please try again using numbers, letters, and basic "
     "punctuation.");
+const QString kLongTitle = QStringLiteral(
+    "Your title is too long. Please try again using a title of no more than 251 characters.");
 const QString kEmptyTitle = QStringLiteral(
     "Please enter a title for your sign-in board; such as \"Joe's Graduation Party\", "
     "\"Wendy's Birthday Party\", etc.");
@@ -254,6 +256,13 @@ void TestWizardSteps::step1_refuses_bad_titles()
         QCOMPARE(messages.boxes[0].second, kInvalid);
         QCOMPARE(text1->text(), title);
     }
+    // A title longer than a file name may be, with its ending.
+    messages.clear();
+    text1->setText(QString(252, QLatin1Char('L')));
+    QVERIFY(next());
+    QCOMPARE(current_name(), QStringLiteral("Form2"));
+    QCOMPARE(messages.texts(), QStringList{kLongTitle});
+    QCOMPARE(text1->text().size(), 252);
     QCOMPARE(BoardSettings.title, QString());
     QCOMPARE(BoardSettings.password, QString());
 
