@@ -21,10 +21,10 @@ inline QString crash_note(qint64 n)
         text += QStringLiteral("\r\n\r\n你好 🎉 %1\r\n").arg(n);
         break;
     case 2:
-        text += QStringLiteral("\r\n") + QString(20000 + int(n % 7) * 1000, QChar(0x00E9));
+        text += QStringLiteral("\r\n") + QString(5000 + int(n % 7) * 250, QChar(0x00E9));
         break;
     case 3:
-        text += QStringLiteral("\r\n") + QString(8000, QChar(0x4E2D)) + QStringLiteral("\r\nend of the long part");
+        text += QStringLiteral("\r\n") + QString(2000, QChar(0x4E2D)) + QStringLiteral("\r\nend of the long part");
         break;
     default:
         break;

@@ -57,13 +57,19 @@ protected:
     {
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
+        // Qt passes copies of a key event on without a time stamp; only the
+        // window system's own events tell when a key moved.
         const auto *key = static_cast<QKeyEvent *>(event);
+        const bool stamped = key->timestamp() != 0;
         if (event->type() == QEvent::KeyRelease) {
-            released_key_ = key->key();
-            released_at_ = key->timestamp();
+            if (stamped) {
+                released_key_ = key->key();
+                released_at_ = key->timestamp();
+            }
             return false;
         }
-        return key->isAutoRepeat() || (key->key() == released_key_ && key->timestamp() == released_at_);
+        return key->isAutoRepeat()
+               || (stamped && key->key() == released_key_ && key->timestamp() == released_at_);
     }
 
 private:
