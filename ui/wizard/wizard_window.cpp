@@ -77,6 +77,12 @@ void WizardWindow::set_next_name(const QString &accessible_name)
     next_->setAccessibleName(accessible_name);
 }
 
+void WizardWindow::move_arrows_to(int top)
+{
+    back_->move(back_->x(), top);
+    next_->move(next_->x(), top);
+}
+
 PictureWidget *WizardWindow::add_picture(const QString &object_name, int left, int top,
                                          int width, int height)
 {

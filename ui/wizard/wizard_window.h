@@ -29,6 +29,8 @@ protected:
     // Shows the window and centres it (the frame is known only once shown).
     void show_centred();
     void set_next_name(const QString &accessible_name);
+    // Both arrows at that top edge (pixels).
+    void move_arrows_to(int top);
 
     // A picture shown at its own size, its top-left corner at the design
     // place (twips); the design size holds while the picture is missing.
