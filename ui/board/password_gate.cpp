@@ -19,10 +19,9 @@ const QString kWrongPassword = QStringLiteral("Oops. Please try again.");
 
 } // namespace
 
-Form9::Form9() : WizardWindow(QStringLiteral("Form9"))
+Form9::Form9() : WizardWindow(QStringLiteral("Form9"), Frame::Fixed, 3375)
 {
     describe_window(this, QStringLiteral("Password"));
-    move_arrows_to(225);
     Image3 = add_picture(QStringLiteral("Image3"), 5355, 690, 645, 810);
     add_label(QStringLiteral("Label1"), QStringLiteral("Please enter your password:"),
               heading_font(), QRect(130, 116, 214, 30), Qt::AlignRight | Qt::AlignTop);

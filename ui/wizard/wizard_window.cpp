@@ -20,7 +20,7 @@ QFont heading_font()
     return ms_sans_serif(9.75, true);
 }
 
-WizardWindow::WizardWindow(const QString &object_name, Frame frame)
+WizardWindow::WizardWindow(const QString &object_name, Frame frame, int arrows_top)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(object_name);
@@ -34,9 +34,9 @@ WizardWindow::WizardWindow(const QString &object_name, Frame frame)
     background_->setGeometry(0, 0, kClientWidth, kClientHeight);
 
     back_ = make_click_area(this, QStringLiteral("Image1"), QStringLiteral("Back"),
-                       twips_rect(120, 3390, 585, 705));
+                       twips_rect(120, arrows_top, 585, 705));
     next_ = make_click_area(this, QStringLiteral("Image2"), QStringLiteral("Next"),
-                       twips_rect(6405, 3390, 585, 705));
+                       twips_rect(6405, arrows_top, 585, 705));
     connect(back_, &PictureButton::clicked, this, &WizardWindow::Image1_Click);
     connect(next_, &PictureButton::clicked, this, &WizardWindow::Image2_Click);
 }
@@ -75,12 +75,6 @@ void WizardWindow::show_centred()
 void WizardWindow::set_next_name(const QString &accessible_name)
 {
     next_->setAccessibleName(accessible_name);
-}
-
-void WizardWindow::move_arrows_to(int top)
-{
-    back_->move(back_->x(), top);
-    next_->move(next_->x(), top);
 }
 
 PictureWidget *WizardWindow::add_picture(const QString &object_name, int left, int top,

@@ -14,7 +14,8 @@ class WizardWindow : public QWidget {
     Q_OBJECT
 protected:
     enum class Frame { Fixed, Resizable };
-    WizardWindow(const QString &object_name, Frame frame = Frame::Fixed);
+    // The arrows' top edge is a design place in twips.
+    WizardWindow(const QString &object_name, Frame frame = Frame::Fixed, int arrows_top = 3390);
 
     // Opening: caption, pictures, centred on the screen, stored values.
     virtual void Form_Load();
@@ -29,8 +30,6 @@ protected:
     // Shows the window and centres it (the frame is known only once shown).
     void show_centred();
     void set_next_name(const QString &accessible_name);
-    // Both arrows at that top edge (pixels).
-    void move_arrows_to(int top);
 
     // A picture shown at its own size, its top-left corner at the design
     // place (twips); the design size holds while the picture is missing.
