@@ -18,12 +18,6 @@
 #include <QMenuBar>
 #include <QScreen>
 
-namespace {
-
-constexpr QSize kDesignClient(640, 400);
-
-} // namespace
-
 Form8::Form8()
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -42,7 +36,8 @@ Form8::Form8()
 
 QSize Form8::design_size() const
 {
-    return {kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height()};
+    // The design client area, 640 x 400, under the menu bar.
+    return {640, 400 + menuBar()->sizeHint().height()};
 }
 
 // The "&" marks each command's access key (Alt+Q, Alt+E, Alt+A): the

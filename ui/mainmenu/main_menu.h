@@ -53,7 +53,6 @@ private:
     void Label1_MouseMove(int index);
     void step_selection(int direction);
     void Image2_Click(int index);
-
     void Image1_Click(int index);
 
     void switch_sound(bool on);
