@@ -25,6 +25,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <algorithm>
 
