@@ -6,8 +6,7 @@
 #include "ui/board/board_text.h"
 #include "ui/board/note_area.h"
 #include "ui/common/click_label.h"
-#include "ui/common/picture_button.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 
@@ -62,13 +61,13 @@ void Form8::build_controls()
     setCentralWidget(client);
     client->installEventFilter(this);
 
-    Image1 = new PictureWidget(client);
+    Image1 = new PictureArea(client);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->set_stretch(true);
 
     Shape1[0] = make_panel(client, QStringLiteral("Shape1_0"), kMainPanel);
 
-    Image3 = new PictureWidget(client);
+    Image3 = new PictureArea(client);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->resize(kThemePicture);
 
@@ -116,10 +115,10 @@ void Form8::build_buttons(QWidget *client)
     const std::array<int, 2> caption_widths{74, 79};
     // The upper button (index 1) lies below the lower one in the stacking order.
     for (int i : {1, 0}) {
-        Image2[i] = new PictureButton(client);
+        Image2[i] = new PictureArea(client, PictureArea::Press::Mouse);
         Image2[i]->setObjectName(QStringLiteral("Image2_%1").arg(i));
         Image2[i]->resize(kButton);
-        connect(Image2[i], &PictureButton::clicked, this, [this, i] { Image2_Click(i); });
+        connect(Image2[i], &PictureArea::clicked, this, [this, i] { Image2_Click(i); });
 
         Label1[i] = new ClickLabel(client);
         Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));

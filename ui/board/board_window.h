@@ -4,8 +4,7 @@
 #include <array>
 
 class ClickLabel;
-class PictureButton;
-class PictureWidget;
+class PictureArea;
 class QAction;
 class QFrame;
 class QKeyEvent;
@@ -58,12 +57,12 @@ private:
     void export_Click();
     void exporter();
 
-    PictureWidget *Image1 = nullptr;
+    PictureArea *Image1 = nullptr;
     std::array<QFrame *, 2> Shape1{};
-    PictureWidget *Image3 = nullptr;
+    PictureArea *Image3 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
-    std::array<PictureButton *, 2> Image2{};
+    std::array<PictureArea *, 2> Image2{};
     std::array<ClickLabel *, 2> Label1{};
     QLabel *Label4 = nullptr;
     NoteArea *Text1 = nullptr;

@@ -6,8 +6,7 @@
 #include "ui/common/click_label.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
-#include "ui/common/picture_button.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 
@@ -34,10 +33,10 @@ Form9::Form9(QWidget *parent) : QWidget(parent)
 
 void Form9::build_controls()
 {
-    background_ = new PictureWidget(this);
+    background_ = new PictureArea(this);
     background_->setObjectName(QStringLiteral("background"));
 
-    Image3 = new PictureWidget(this);
+    Image3 = new PictureArea(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->move(357, 46);
 
@@ -57,9 +56,9 @@ void Form9::build_controls()
     Text1->installEventFilter(this);
 
     Image1 = make_click_area(this, QStringLiteral("Image1"), QStringLiteral("Back"), QRect(8, 225, 39, 47));
-    connect(Image1, &PictureButton::clicked, this, &Form9::Image1_Click);
+    connect(Image1, &PictureArea::clicked, this, &Form9::Image1_Click);
     Image2 = make_click_area(this, QStringLiteral("Image2"), QStringLiteral("Next"), QRect(427, 225, 39, 47));
-    connect(Image2, &PictureButton::clicked, this, &Form9::Image2_Click);
+    connect(Image2, &PictureArea::clicked, this, &Form9::Image2_Click);
 }
 
 Form9 *Form9::open()

@@ -2,8 +2,7 @@
 
 #include <QWidget>
 
-class PictureButton;
-class PictureWidget;
+class PictureArea;
 class QKeyEvent;
 class QLineEdit;
 
@@ -31,9 +30,9 @@ private:
     void Image2_Click();
     void pok();
 
-    PictureWidget *background_ = nullptr;
-    PictureWidget *Image3 = nullptr;
+    PictureArea *background_ = nullptr;
+    PictureArea *Image3 = nullptr;
     QLineEdit *Text1 = nullptr;
-    PictureButton *Image1 = nullptr;
-    PictureButton *Image2 = nullptr;
+    PictureArea *Image1 = nullptr;
+    PictureArea *Image2 = nullptr;
 };

@@ -7,8 +7,7 @@
 
 class BoardList;
 class ClickLabel;
-class PictureButton;
-class PictureWidget;
+class PictureArea;
 class QAction;
 class QTimer;
 
@@ -72,13 +71,13 @@ private:
     void show_sound_marks();
     void cutsnd();
 
-    PictureWidget *background_ = nullptr;
+    PictureArea *background_ = nullptr;
     BoardList *board_list_ = nullptr;
     std::array<ClickLabel *, kSlots> Label1{};
     // The whole titles, which a slot may show cut short.
     std::array<QString, kSlots> slot_titles_;
-    std::array<PictureButton *, 2> Image2{};
-    std::array<PictureButton *, kActions> Image1{};
+    std::array<PictureArea *, 2> Image2{};
+    std::array<PictureArea *, kActions> Image1{};
     std::array<QPixmap, kFrames> antemp;
     QTimer *Timer1 = nullptr;
     QAction *ms_on = nullptr;

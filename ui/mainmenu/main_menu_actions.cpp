@@ -8,7 +8,7 @@
 #include "core/signature_store.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
-#include "ui/common/picture_button.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/pictures.h"
 #include "ui/mainmenu/help_texts.h"
 

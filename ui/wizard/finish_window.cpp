@@ -4,7 +4,7 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/window_conventions.h"
 #include "ui/wizard/board_rename.h"
 

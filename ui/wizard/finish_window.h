@@ -2,7 +2,7 @@
 
 #include "ui/wizard/wizard_window.h"
 
-class PictureWidget;
+class PictureArea;
 class QLabel;
 
 // The wizard's last window: tells the title the board is saved under, and
@@ -23,7 +23,7 @@ private:
     Form7();
 
     QLabel *label1_1_;
-    PictureWidget *image3_;
-    PictureWidget *image4_;
-    PictureWidget *image5_;
+    PictureArea *image3_;
+    PictureArea *image4_;
+    PictureArea *image5_;
 };

@@ -5,7 +5,7 @@
 
 #include <array>
 
-class PictureButton;
+class PictureArea;
 class ShapeOutline;
 
 // What tells the backdrop picker from the theme picker.
@@ -36,7 +36,7 @@ private:
     void Image3_Click(int index);
 
     const PickerDesign &design_;
-    std::array<PictureButton *, 7> image3_{};
+    std::array<PictureArea *, 7> image3_{};
     ShapeOutline *shape1_;
     qint16 sel_idx = 0;
 };

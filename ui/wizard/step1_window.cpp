@@ -5,7 +5,7 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/window_conventions.h"
 #include "ui/wizard/one_line_validator.h"
 #include "ui/wizard/shape_outline.h"

@@ -2,7 +2,7 @@
 
 #include "ui/wizard/wizard_window.h"
 
-class PictureWidget;
+class PictureArea;
 class QLineEdit;
 
 // Step 1: the board's title and its privacy password.
@@ -31,6 +31,6 @@ private:
 
     QLineEdit *text1_;
     QLineEdit *text2_;
-    PictureWidget *image3_;
-    PictureWidget *image4_;
+    PictureArea *image3_;
+    PictureArea *image4_;
 };

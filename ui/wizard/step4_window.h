@@ -2,7 +2,7 @@
 
 #include "ui/wizard/wizard_window.h"
 
-class PictureWidget;
+class PictureArea;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -28,5 +28,5 @@ private:
 
     QPlainTextEdit *text1_;
     QLineEdit *text2_;
-    PictureWidget *image3_;
+    PictureArea *image3_;
 };

@@ -5,7 +5,7 @@
 #include "core/sound.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/window_conventions.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 
 #include <array>
 
-class PictureWidget;
+class PictureArea;
 class QListWidget;
 class QListWidgetItem;
 
@@ -31,7 +31,7 @@ private:
     void List1_DblClick(int index, QListWidgetItem *item);
 
     std::array<QListWidget *, 2> list1_{};
-    PictureWidget *image3_;
-    PictureWidget *image4_;
-    PictureWidget *image5_;
+    PictureArea *image3_;
+    PictureArea *image4_;
+    PictureArea *image5_;
 };

@@ -1,8 +1,7 @@
 #include "ui/wizard/wizard_window.h"
 
 #include "ui/common/click_label.h"
-#include "ui/common/picture_button.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 
@@ -29,7 +28,7 @@ WizardWindow::WizardWindow(const QString &object_name, Frame frame)
     else
         resize(kClientWidth, kClientHeight);
 
-    background_ = new PictureWidget(this);
+    background_ = new PictureArea(this);
     background_->setObjectName(QStringLiteral("background"));
     background_->setGeometry(0, 0, kClientWidth, kClientHeight);
 
@@ -37,8 +36,8 @@ WizardWindow::WizardWindow(const QString &object_name, Frame frame)
                        twips_rect(120, 3390, 585, 705));
     next_ = make_click_area(this, QStringLiteral("Image2"), QStringLiteral("Next"),
                        twips_rect(6405, 3390, 585, 705));
-    connect(back_, &PictureButton::clicked, this, &WizardWindow::Image1_Click);
-    connect(next_, &PictureButton::clicked, this, &WizardWindow::Image2_Click);
+    connect(back_, &PictureArea::clicked, this, &WizardWindow::Image1_Click);
+    connect(next_, &PictureArea::clicked, this, &WizardWindow::Image2_Click);
 }
 
 void WizardWindow::Form_Load()
@@ -77,16 +76,16 @@ void WizardWindow::set_next_name(const QString &accessible_name)
     next_->setAccessibleName(accessible_name);
 }
 
-PictureWidget *WizardWindow::add_picture(const QString &object_name, int left, int top,
-                                         int width, int height)
+PictureArea *WizardWindow::add_picture(const QString &object_name, int left, int top,
+                                       int width, int height)
 {
-    auto *picture = new PictureWidget(this);
+    auto *picture = new PictureArea(this);
     picture->setObjectName(object_name);
     picture->setGeometry(twips_rect(left, top, width, height));
     return picture;
 }
 
-void WizardWindow::load_into(PictureWidget *widget, const QString &file_name)
+void WizardWindow::load_into(PictureArea *widget, const QString &file_name)
 {
     widget->set_picture(load_picture(file_name));
     widget->fit_to_picture();

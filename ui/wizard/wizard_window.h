@@ -2,8 +2,7 @@
 
 #include <QWidget>
 
-class PictureButton;
-class PictureWidget;
+class PictureArea;
 class QLabel;
 
 // What every window of the board wizard shares: a 475 x 280 client area with
@@ -32,17 +31,16 @@ protected:
 
     // A picture shown at its own size, its top-left corner at the design
     // place (twips); the design size holds while the picture is missing.
-    PictureWidget *add_picture(const QString &object_name, int left, int top, int width,
-                               int height);
-    static void load_into(PictureWidget *widget, const QString &file_name);
+    PictureArea *add_picture(const QString &object_name, int left, int top, int width, int height);
+    static void load_into(PictureArea *widget, const QString &file_name);
     // A transparent label in the wizard's style; clicks pass through it.
     QLabel *add_label(const QString &object_name, const QString &text, const QFont &font,
                       const QRect &geometry, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
 private:
-    PictureWidget *background_;
-    PictureButton *back_;
-    PictureButton *next_;
+    PictureArea *background_;
+    PictureArea *back_;
+    PictureArea *next_;
 };
 
 // The heading font of every wizard window.
