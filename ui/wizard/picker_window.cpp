@@ -23,8 +23,9 @@ int row_of(int index)
 
 } // namespace
 
-PickerWindow::PickerWindow(const QString &object_name, const PickerDesign &design)
-    : WizardWindow(object_name), design_(design)
+PickerWindow::PickerWindow(const QString &object_name, const PickerDesign &design, Window back,
+                           Window next)
+    : WizardWindow(object_name, back, next), design_(design)
 {
     add_label(QStringLiteral("Label1_0"), design.heading, heading_font(),
               twips_rect(120, 120, 6435, 375));

@@ -24,11 +24,11 @@ struct PickerDesign {
 class PickerWindow : public WizardWindow {
     Q_OBJECT
 protected:
-    PickerWindow(const QString &object_name, const PickerDesign &design);
+    PickerWindow(const QString &object_name, const PickerDesign &design, Window back, Window next);
 
     void loadimages() override;
     void retval() override;
-    void setval();
+    void setval() override;
 
 private:
     void outline_empty_thumbnails();

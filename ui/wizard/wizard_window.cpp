@@ -19,7 +19,8 @@ QFont heading_font()
     return ms_sans_serif(9.75, true);
 }
 
-WizardWindow::WizardWindow(const QString &object_name, Frame frame)
+WizardWindow::WizardWindow(const QString &object_name, Window back, Window next, Frame frame)
+    : back_window_(back), next_window_(next)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(object_name);
@@ -40,12 +41,39 @@ WizardWindow::WizardWindow(const QString &object_name, Frame frame)
     connect(next_, &PictureArea::clicked, this, &WizardWindow::Image2_Click);
 }
 
+WizardWindow *WizardWindow::opened(WizardWindow *window)
+{
+    window->Form_Load();
+    return window;
+}
+
 void WizardWindow::Form_Load()
 {
     set_caption();
     loadimages();
     show_centred();
     retval();
+    // The first control of the tab order takes the keyboard as by a click,
+    // so its text is not selected as it would be by Tab.
+    for (QWidget *control = nextInFocusChain(); control != this; control = control->nextInFocusChain()) {
+        if (control->focusPolicy() & Qt::TabFocus) {
+            control->setFocus();
+            break;
+        }
+    }
+}
+
+void WizardWindow::Image1_Click()
+{
+    hand_over(this, back_window_);
+}
+
+void WizardWindow::Image2_Click()
+{
+    if (!valdata())
+        return;
+    setval();
+    hand_over(this, next_window_);
 }
 
 void WizardWindow::loadimages()
