@@ -17,7 +17,9 @@ class WizardWindow : public QWidget {
     Q_OBJECT
 protected:
     enum class Frame { Fixed, Resizable };
-    WizardWindow(const QString &object_name, Window back, Window next, Frame frame = Frame::Fixed);
+    // The arrows' top edge is a design place in twips.
+    WizardWindow(const QString &object_name, Window back, Window next, Frame frame = Frame::Fixed,
+                 int arrows_top = 3390);
     // Runs the opening of a window just created, which shows it.
     static WizardWindow *opened(WizardWindow *window);
 
