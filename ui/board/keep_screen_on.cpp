@@ -36,7 +36,6 @@ xcb_connection_t *x11_connection()
 
 // The X server's screen saver, and with it the monitor's power saving, stays
 // off while a client keeps it suspended, and no longer than the client lives.
-// A build without libxcb-screensaver relies on the desktop's services alone.
 bool suspend_x11_saver([[maybe_unused]] bool suspend)
 {
 #ifdef QUILLORA_X11_SAVER
