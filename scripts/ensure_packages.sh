@@ -20,7 +20,7 @@ ensure_packages() {
 # is there: the X server's screen saver, for desktops with no screen saver
 # service on the session bus.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-                fonts-dejavu-core fonts-liberation)
+                fonts-dejavu-core fonts-dejavu-extra fonts-liberation)
 OPTIONAL_PACKAGES=(pkg-config libxcb-screensaver0-dev)
 # What the tests and the bench need besides: real windows under Xvfb, a
 # window manager (openbox, with xprop to see it ready), the accessibility
