@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure_packages.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${OPTIONAL_PACKAGES[@]}"
 configure_and_build build -DQUILLORA_TESTS=OFF -DQUILLORA_BENCH=OFF
 
 # The app folder goes to <prefix>/share/quillora, the desktop's menu entry,

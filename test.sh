@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure_packages.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${OPTIONAL_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 bash tests/sanitizers.sh build-asan
 

@@ -1,5 +1,7 @@
 #include "bench/bench_data.h"
 
+#include "core/app_folder.h"
+#include "core/app_state.h"
 #include "core/board_file.h"
 #include "core/signature_store.h"
 
@@ -72,6 +74,13 @@ bool write_file(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+void start_board(const QString &folder, const QString &title)
+{
+    set_app_folder(folder);
+    reset_board();
+    BoardSettings.title = title;
 }
 
 void link_media(const QString &folder)

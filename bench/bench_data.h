@@ -13,6 +13,9 @@ QString make_note(quint32 seed);
 
 bool write_file(const QString &path, const QByteArray &bytes);
 
+// A fresh board of that title, in the app folder `folder`.
+void start_board(const QString &folder, const QString &title);
+
 // Links the built media/ and audio/ folders into an app folder.
 void link_media(const QString &folder);
 bool media_present();

@@ -70,9 +70,7 @@ Figure append_note_figure(const QString &folder)
 {
     Figure figure{QStringLiteral("append_note"), QStringLiteral("ms")};
     figure.max_ratio = 1.3;
-    set_app_folder(folder);
-    reset_board();
-    BoardSettings.title = QStringLiteral("Append Party");
+    start_board(folder, QStringLiteral("Append Party"));
     const QString note = make_note(7);
     const QByteArray bytes = note_record_bytes(note);
     const QByteArray bare_path = QFile::encodeName(sig_path(folder, QStringLiteral("Bare Append")));

@@ -11,6 +11,7 @@
 #include "ui/board/export_window.h"
 #include "ui/common/message_box.h"
 #include "ui/mainmenu/main_menu.h"
+#include "tests/support/test_support.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -63,27 +64,12 @@ bool wait_painted(const PaintWatcher &watcher, QWidget *window)
     return window != nullptr;
 }
 
-void flush_deletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 void close_window(QWidget *window)
 {
     if (!window)
         return;
     window->close();
-    flush_deletes();
-}
-
-QWidget *top_level(const QString &object_name)
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == object_name && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
+    flush_deletions();
 }
 
 QTextDocument *document_of(QWidget *box)
@@ -115,8 +101,7 @@ int &message_count()
 
 void open_for_browsing(const QString &folder, const QString &name)
 {
-    set_app_folder(folder);
-    reset_board();
+    start_board(folder, name);
     load_board(name);
     load_notes(name);
     board_mode = kBrowseMode;
@@ -149,7 +134,7 @@ Figure export_figure(const QString &folder, const QString &name)
     open_for_browsing(folder, name);
     PaintWatcher watcher;
     QPointer<Form8> board = Form8::open();
-    flush_deletes();
+    flush_deletions();
     QAction *export_action = board ? board->findChild<QAction *>(QStringLiteral("export")) : nullptr;
     if (!export_action) {
         close_window(board);
@@ -163,12 +148,12 @@ Figure export_figure(const QString &folder, const QString &name)
     // What Form10 put into its box, its blocks as they are.
     QString same_blocks;
     const Sample export_run = [&] {
-        close_window(top_level(QStringLiteral("Form10")));
+        close_window(find_window(QStringLiteral("Form10")));
         watcher.clear();
         QElapsedTimer timer;
         timer.start();
         export_action->trigger();
-        QWidget *window = top_level(QStringLiteral("Form10"));
+        QWidget *window = find_window(QStringLiteral("Form10"));
         shown = wait_painted(watcher, window) && shown;
         const double ms = elapsed_ms(timer);
         QTextDocument *document =
@@ -194,7 +179,7 @@ Figure export_figure(const QString &folder, const QString &name)
     };
     const QList<double> m = measure_all(7, 1, {export_run, [&] { return bare_run(expected); },
                                                [&] { return bare_run(same_blocks); }});
-    close_window(top_level(QStringLiteral("Form10")));
+    close_window(find_window(QStringLiteral("Form10")));
     close_window(board);
     if (!shown)
         return not_measured(figure, QStringLiteral("a window was not painted"));
@@ -222,7 +207,7 @@ Figure browse_figure(const QString &folder, const QString &name)
     const auto time_at = [&](qsizetype note) {
         sig_pos = note - 1;
         QPointer<Form8> board = Form8::open();
-        flush_deletes();
+        flush_deletions();
         auto *next = board ? board->findChild<QAbstractButton *>(QStringLiteral("Image2_1")) : nullptr;
         auto *previous = board ? board->findChild<QAbstractButton *>(QStringLiteral("Image2_0")) : nullptr;
         if (!next || !previous) {
@@ -305,9 +290,7 @@ Figure guest_saves_memory_figure(const QString &folder)
 {
     Figure figure{QStringLiteral("guest_saves_memory"), QStringLiteral("KiB per 1000 saves")};
     figure.max_value = 100;
-    set_app_folder(folder);
-    reset_board();
-    BoardSettings.title = QStringLiteral("Long Party");
+    start_board(folder, QStringLiteral("Long Party"));
     BoardSettings.save_sound = QStringLiteral("Chime");
     board_mode = kGuestMode;
     sound_on = kTrue;

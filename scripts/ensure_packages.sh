@@ -16,10 +16,12 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# What building and running the program needs (the X server's screen saver
-# request through pkg-config's xcb-screensaver).
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-                libxcb-screensaver0-dev qt6-qpa-plugins fonts-dejavu-core fonts-liberation)
+# What building and running the program needs, and what it uses where it
+# is there: the X server's screen saver, for desktops with no screen saver
+# service on the session bus.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+                fonts-dejavu-core fonts-dejavu-extra fonts-liberation)
+OPTIONAL_PACKAGES=(pkg-config libxcb-screensaver0-dev)
 # What the tests and the bench need besides: real windows under Xvfb, a
 # window manager (openbox, with xprop to see it ready), the accessibility
 # bus, a stand-in screen saver and the X server's one, the clipboard,

@@ -33,18 +33,17 @@ def scenario(session):
     check(not screens.note_area(board).getState().contains(driver.atspi().STATE_EDITABLE),
           "the note area is editable in browse mode")
 
-    screens.press(session, board, "Previous Signature")
-    program.expect_message("You are viewing the first signature on this Quillora.")
-    screens.wait_label(board, "Reunion (1 of 2)")
-    screens.press(session, board, "Next Signature")
-    screens.wait_label(board, "Reunion (2 of 2)")
-    screens.wait_note(board, notes[1] + "\n")
-    screens.press(session, board, "Next Signature")
-    program.expect_message("You are viewing the last signature on this Quillora.")
-    screens.wait_label(board, "Reunion (2 of 2)")
-    screens.press(session, board, "Previous Signature")
-    screens.wait_label(board, "Reunion (1 of 2)")
-    screens.wait_note(board, notes[0] + "\n")
+    # button, the message at an end, the note shown after it
+    for button, message, shown in (
+            ("Previous Signature", "You are viewing the first signature on this Quillora.", 1),
+            ("Next Signature", None, 2),
+            ("Next Signature", "You are viewing the last signature on this Quillora.", 2),
+            ("Previous Signature", None, 1)):
+        screens.press(session, board, button)
+        if message:
+            program.expect_message(message)
+        screens.wait_label(board, f"Reunion ({shown} of 2)")
+        screens.wait_note(board, notes[shown - 1] + "\n")
 
     screens.menu_command(program, board, "Export")
     export = program.window_with("text", "Signatures")

@@ -97,11 +97,6 @@ def open_board(program, action):
     return screens.board_window(program, "Save My Note" if action.startswith("Run") else "Next Signature")
 
 
-def quit_board(program, board):
-    screens.menu_command(program, board, "Quit")
-    wait_for(lambda: not driver.is_showing(board), "the board to close")
-
-
 def scenario(session):
     session.write_bytes("Garden Party.qla", screens.board_file("Garden Party"))
     session.write_bytes("Garden Party.sig", screens.signature_file("Lovely party!"))
@@ -112,12 +107,12 @@ def scenario(session):
 
     board = open_board(program, "Run Project (ZivivIdid!)")
     wait_for(lambda: calls(log) == ["Inhibit Quillora 2003 -> 42"], f"the board's hold; calls: {calls(log)}")
-    quit_board(program, board)
+    screens.quit_board(program, board)
     wait_for(lambda: calls(log)[1:] == ["UnInhibit 42"], f"the hold's release; calls: {calls(log)}")
 
     board = open_board(program, "View Signatures")
     time.sleep(1.0)  # a hold would have arrived by now
-    quit_board(program, board)
+    screens.quit_board(program, board)
     check_equal(calls(log), ["Inhibit Quillora 2003 -> 42", "UnInhibit 42"], "calls after browsing")
 
     # No screen saver on the bus: the X server's own one, set to one second.
@@ -128,7 +123,7 @@ def scenario(session):
     board = open_board(program, "Run Project (ZivivIdid!)")
     time.sleep(2.5)
     check(not x_saver.on(), "the X screen saver came on over a board open for guests")
-    quit_board(program, board)
+    screens.quit_board(program, board)
     wait_for(x_saver.on, "the X screen saver to come on after the board closed")
     check_equal(session.program_output(0), "", "what the program printed")
 

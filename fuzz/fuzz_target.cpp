@@ -1,4 +1,5 @@
-// libFuzzer target: any bytes as a signature file.
+// libFuzzer target: any bytes given to one reader's check, QUILLORA_FUZZ_CHECK
+// (check_board_bytes for a board file, check_notes_bytes for a signature file).
 #include "fuzz/parser_checks.h"
 
 #include <cstdint>
@@ -8,9 +9,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const QString error = check_notes_bytes(bytes);
+    const QString error = QUILLORA_FUZZ_CHECK(bytes);
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "signature file check failed: %s\n", qPrintable(error));
+        std::fprintf(stderr, "check failed: %s\n", qPrintable(error));
         std::abort();
     }
     return 0;
