@@ -71,12 +71,6 @@ Appended append_durably(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-void NoteTable::clear()
-{
-    text_ = QString();
-    starts_ = QList<qsizetype>{0};
-}
-
 QString NoteTable::at(qsizetype i) const
 {
     if (i < 0 || i >= starts_.size())
@@ -169,7 +163,7 @@ bool append_note(const QString &text, bool *board_full)
 
 qsizetype parse_notes(QByteArrayView bytes, NoteTable &table)
 {
-    table.clear();
+    table = NoteTable();
     table.reserve(bytes.size());
     const QByteArrayView separator(kSeparatorBytes);
     qsizetype count = 0;
@@ -200,7 +194,7 @@ qsizetype whole_records_size(QByteArrayView bytes)
 
 ReadResult load_notes(const QString &name)
 {
-    sig_text.clear();
+    sig_text = NoteTable();
     sig_count = 0;
     sig_pos = 0;
     const QString path = find_app_file(name, kSigExt);

@@ -86,7 +86,7 @@ SoundRecorder::~SoundRecorder()
 void reset_app_state()
 {
     reset_board();
-    sig_text.clear();
+    sig_text = NoteTable();
     sig_count = 0;
     sig_pos = 0;
     board_mode = kGuestMode;
