@@ -17,8 +17,6 @@ BoardDefinition BoardSettings;
 
 namespace {
 
-const QString kBoardExt = QStringLiteral(".qla");
-
 // A number is written as its digits with a blank in the place of the sign
 // when it is not negative, and one blank behind: " 3 ", "-1 ".
 QByteArray number_line(qint16 value)
@@ -170,7 +168,7 @@ bool save_board(const QString &name)
 
 bool title_fits_file_names(const QString &title)
 {
-    return names_app_file(title, kBoardExt) && names_app_file(title, QStringLiteral(".sig"));
+    return names_app_file(title, kBoardExt) && names_app_file(title, kNotesExt);
 }
 
 bool file_exists(const QString &path)

@@ -15,8 +15,6 @@ qsizetype sig_pos = 0;
 
 namespace {
 
-const QString kSigExt = QStringLiteral(".sig");
-
 // Enough of a file's end to see its last line when that line could be a
 // separator, and the line before it.
 constexpr qsizetype kTailBytes = 24;
@@ -152,7 +150,7 @@ QByteArray record_closing(QByteArrayView tail, bool whole)
 
 bool append_note(const QString &text, bool *board_full)
 {
-    const QString path = resolve_app_file(BoardSettings.title, kSigExt);
+    const QString path = resolve_app_file(BoardSettings.title, kNotesExt);
     if (path.isEmpty())
         return false;
     const Appended appended = append_durably(path, note_record_bytes(text));
@@ -197,7 +195,7 @@ ReadResult load_notes(const QString &name)
     sig_text = NoteTable();
     sig_count = 0;
     sig_pos = 0;
-    const QString path = find_app_file(name, kSigExt);
+    const QString path = find_app_file(name, kNotesExt);
     if (path.isEmpty())
         return ReadResult::Unreadable;
     QByteArray bytes;
