@@ -66,9 +66,5 @@ inline constexpr qsizetype kMaxTitleBytes = kMaxFileNameBytes - 4;
 // True when the title can name both of the board's files.
 bool title_fits_file_names(const QString &title);
 
-// True when a regular file (not a folder, a link or a pipe) of that path
-// exists; the file name is matched without regard to case.
-bool file_exists(const QString &path);
-
 // The name without its last four characters ("Party.qla" gives "Party").
 QString strip_ext(const QString &name);

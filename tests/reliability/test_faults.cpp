@@ -87,8 +87,8 @@ void TestFaults::a_folder_where_a_file_should_be()
     BoardSettings.password = QStringLiteral("pw");
     QVERIFY(!save_board(QStringLiteral("Party")));
     QVERIFY(!append_note(QStringLiteral("lost")));
-    QVERIFY(!file_exists(app.file("Party.qla")));
-    QVERIFY(!file_exists(app.file("Party.sig")));
+    QCOMPARE(find_app_file(QStringLiteral("Party"), QStringLiteral(".qla")), QString());
+    QCOMPARE(find_app_file(QStringLiteral("Party"), QStringLiteral(".sig")), QString());
 
     reset_board();
     load_board(QStringLiteral("Party"));
@@ -112,7 +112,7 @@ void TestFaults::a_folder_where_a_file_should_be()
     QVERIFY(::mkfifo(QFile::encodeName(app.file("Pipe.sig")).constData(), 0644) == 0);
     BoardSettings.title = QStringLiteral("Pipe");
     QVERIFY(!append_note(QStringLiteral("lost")));
-    QVERIFY(!file_exists(app.file("pipe.sig")));
+    QCOMPARE(find_app_file(QStringLiteral("pipe"), QStringLiteral(".sig")), QString());
     load_notes(QStringLiteral("Pipe"));
     QCOMPARE(sig_count, qsizetype(0));
 }

@@ -181,7 +181,7 @@ void Form1::view_signatures()
         return;
     }
     const QString name = selected_board();
-    if (!file_exists(app_path(name + QStringLiteral(".sig")))) {
+    if (find_app_file(name, kNotesExt).isEmpty()) {
         show_message(this, MessageIcon::Information, kNoSignatures);
         return;
     }
