@@ -41,7 +41,11 @@ class GateListener:
         check(any("?" in told for told in self.told), "no text event of the password entry")
 
 
-def gate(program):
+def gate(program, action):
+    """The main menu's action on the board Secret, which asks for its password first."""
+    menu = screens.MainMenu(program)
+    menu.select("Secret")
+    menu.action(action)
     window = program.window_with("label", PROMPT)
     entry = screens.text_box(window, "Password")
     check_equal(entry.getRoleName(), "password text", "role of the password entry")
@@ -75,10 +79,7 @@ def scenario(session):
     screens.quit_board(program, board)
 
     # View: wrong by Enter, then right in other case by the next arrow.
-    menu = screens.MainMenu(program)
-    menu.select("Secret")
-    menu.action("View Signatures")
-    window, entry = gate(program)
+    window, entry = gate(program, "View Signatures")
     refused(session, program, window, entry, "open", lambda: session.key("Return"))
     screens.replace_text(session, entry, "open sesame")
     screens.go_on(program, window, "Next")
@@ -88,20 +89,15 @@ def scenario(session):
     screens.quit_board(program, board)
 
     # Edit: an extra blank is wrong; Back returns to the main menu.
-    menu = screens.MainMenu(program)
-    menu.select("Secret")
-    menu.action("Edit Project")
-    window, entry = gate(program)
+    window, entry = gate(program, "Edit Project")
     refused(session, program, window, entry, "Open Sesame ",
             lambda: screens.press(session, window, "Next"))
     screens.go_on(program, window, "Back")
     listener.check_masked()
 
-    menu = screens.MainMenu(program)
-    check_equal(menu.slot_texts(), ["Secret", "", "", "", ""], "board list after the gate")
-    menu.select("Secret")
-    menu.action("Edit Project")
-    window, entry = gate(program)
+    check_equal(screens.MainMenu(program).slot_texts(), ["Secret", "", "", "", ""],
+                "board list after the gate")
+    window, entry = gate(program, "Edit Project")
     screens.replace_text(session, entry, "Open Sesame")
     session.key("Return")
     wait_for(lambda: not driver.is_showing(window), "the gate to close")

@@ -146,6 +146,10 @@ void init_ui_test_environment()
 
 void WindowTest::open_fixture(bool with_media)
 {
+    // The old recorders go first, or they would unhook the new ones.
+    sounds.reset();
+    messages.reset();
+    folder.reset();
     folder = std::make_unique<TempAppFolder>(with_media);
     messages = std::make_unique<MessageRecorder>();
     sounds = std::make_unique<SoundRecorder>();

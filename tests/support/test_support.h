@@ -75,8 +75,8 @@ void init_ui_test_environment();
 
 // The fixture of the window tests: the offscreen fonts once, and after every
 // test function the program's windows closed. A test that calls
-// open_fixture() (in its init()) gets a fresh app folder and the message and
-// sound recorders until the function ends.
+// open_fixture() (in its init(), or again for a fresh start) gets a fresh app
+// folder and the message and sound recorders until the function ends.
 class WindowTest : public QObject {
     Q_OBJECT
 protected:

@@ -1,5 +1,5 @@
 // The guest's side of the board: saving a note and starting over.
-#include "ui/board/board_window.h"
+#include "ui/board/board_guest.h"
 
 #include "core/board_file.h"
 #include "core/line_codec.h"
@@ -20,25 +20,25 @@ const QString kBoardFull = QStringLiteral(
 
 // A note that cannot be written stays in the note area, so the guest can
 // try again instead of losing it (or copy it elsewhere, on a full board).
-void Form8::save_note()
+void save_note(NoteArea *note)
 {
     // The raw text keeps every character as typed, no-break spaces included.
-    const QString note = Text1->document()->toRawText();
-    if (note.isEmpty())
+    const QString text = note->document()->toRawText();
+    if (text.isEmpty())
         return;
     play_sound(BoardSettings.save_sound);
     bool board_full = false;
-    if (append_note(stored_text(note), &board_full)) {
-        show_message(this, MessageIcon::Information, BoardSettings.thanks_msg);
-        Text1->clear();
+    if (append_note(stored_text(text), &board_full)) {
+        show_message(note->window(), MessageIcon::Information, BoardSettings.thanks_msg);
+        note->clear();
     } else {
-        show_message(this, MessageIcon::Critical, board_full ? kBoardFull : kNoteNotSaved);
+        show_message(note->window(), MessageIcon::Critical, board_full ? kBoardFull : kNoteNotSaved);
     }
-    Text1->setFocus();
+    note->setFocus();
 }
 
-void Form8::start_over()
+void start_over(NoteArea *note)
 {
-    Text1->clear();
+    note->clear();
     play_sound(BoardSettings.reset_sound);
 }

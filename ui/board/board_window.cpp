@@ -3,6 +3,9 @@
 
 #include "core/app_state.h"
 #include "core/board_file.h"
+#include "ui/board/board_browse.h"
+#include "ui/board/board_guest.h"
+#include "ui/board/board_screen.h"
 #include "ui/board/keep_screen_on.h"
 #include "ui/board/note_area.h"
 #include "ui/common/accessibility.h"
@@ -12,29 +15,29 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 
-namespace {
-
-constexpr QSize kDesignClient(640, 400);
-
-} // namespace
-
-Form8::Form8(QWidget *parent) : QMainWindow(parent)
+Form8::Form8()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form8"));
     apply_window_conventions(this);
-    build_controls();
+    screen_ = new BoardScreen(this);
+    setCentralWidget(screen_);
+    connect(screen_, &BoardScreen::clicked, this, &Form8::proc);
+    // The note area is the board's only control that takes the focus: Tab
+    // has nowhere to go and would be typed, so the board's keys are taken
+    // here first (Text1_KeyDown).
+    screen_->note_area()->installEventFilter(this);
     build_menus();
     resize(design_size());
 }
 
 QSize Form8::design_size() const
 {
-    return {kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height()};
+    // The design client area, 640 x 400, under the menu bar.
+    return {640, 400 + menuBar()->sizeHint().height()};
 }
 
 // The "&" marks each command's access key (Alt+Q, Alt+E, Alt+A): the
@@ -65,25 +68,21 @@ Form8 *Form8::open()
 
 void Form8::Form_Load()
 {
-    loadimages();
-    retval();
+    screen_->load();
     if (board_mode == kBrowseMode) {
-        Text1->setReadOnly(true);
-        Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        Label4->hide();
         export_action->setVisible(true);
-        disp_sig();
+        disp_sig(*screen_);
     }
     describe_window(this, board_mode == kBrowseMode
                               ? QStringLiteral("Signatures of %1").arg(BoardSettings.title)
                               : QStringLiteral("Sign-in board %1").arg(BoardSettings.title));
-    describe_for_screen_reader(true);
+    screen_->describe_for_screen_reader(true);
     show_full_screen_size();
     // Guests come and go for hours: the screen must not blank or lock meanwhile.
     if (board_mode == kGuestMode)
         new KeepScreenOn(this);
     activateWindow();
-    Text1->setFocus();
+    screen_->note_area()->setFocus();
 }
 
 // The board stands maximized; without a window manager to maximize it, it
@@ -112,9 +111,7 @@ void Form8::changeEvent(QEvent *event)
 
 bool Form8::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == centralWidget() && event->type() == QEvent::Resize)
-        Form_Resize();
-    if (watched == Text1 && event->type() == QEvent::KeyPress)
+    if (watched == screen_->note_area() && event->type() == QEvent::KeyPress)
         return Text1_KeyDown(static_cast<QKeyEvent *>(event));
     return QMainWindow::eventFilter(watched, event);
 }
@@ -142,45 +139,14 @@ bool Form8::Text1_KeyDown(QKeyEvent *event)
     return false;
 }
 
-// A screen reader reads the note area's description with it: the title line
-// (in browse mode with the position), when the board opens the welcome
-// message, and for a guest the key that saves, which nothing on screen tells.
-void Form8::describe_for_screen_reader(bool with_welcome)
-{
-    QString description = Label2->accessibleName();
-    if (with_welcome && !Label3->text().isEmpty())
-        description += QStringLiteral(". ") + Label3->text();
-    if (board_mode == kGuestMode) {
-        if (!description.isEmpty() && !description.endsWith(QLatin1Char('\n')))
-            description += QStringLiteral(". ");
-        description += QStringLiteral("Press Ctrl+Return to save your note.");
-    }
-    Text1->setAccessibleDescription(description);
-}
-
 void Form8::proc(int idx)
 {
-    if (board_mode == kGuestMode) {
-        if (idx == 1)
-            save_note();
-        else if (idx == 0)
-            start_over();
-    } else {
-        if (idx == 1)
-            next_signature();
-        else if (idx == 0)
-            previous_signature();
-    }
-}
-
-void Form8::Image2_Click(int index)
-{
-    proc(index);
-}
-
-void Form8::Label1_Click(int index)
-{
-    proc(index);
+    if (idx != 0 && idx != 1)
+        return;
+    if (board_mode == kGuestMode)
+        idx == 1 ? save_note(screen_->note_area()) : start_over(screen_->note_area());
+    else
+        turn_page(*screen_, idx == 1);
 }
 
 void Form8::quit_Click()
@@ -206,5 +172,5 @@ void Form8::about_Click()
 
 void Form8::export_Click()
 {
-    exporter();
+    exporter(*screen_);
 }

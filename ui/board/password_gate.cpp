@@ -3,12 +3,8 @@
 #include "core/app_state.h"
 #include "core/board_file.h"
 #include "ui/common/accessibility.h"
-#include "ui/common/click_label.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
-#include "ui/common/picture_button.h"
-#include "ui/common/picture_widget.h"
-#include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 
 #include <QCloseEvent>
@@ -23,26 +19,12 @@ const QString kWrongPassword = QStringLiteral("Oops. Please try again.");
 
 } // namespace
 
-Form9::Form9(QWidget *parent) : QWidget(parent)
+Form9::Form9() : WizardWindow(QStringLiteral("Form9"), Frame::Fixed, 3375)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("Form9"));
-    setFixedSize(475, 280);
     describe_window(this, QStringLiteral("Password"));
-    build_controls();
-}
-
-void Form9::build_controls()
-{
-    background_ = new PictureWidget(this);
-    background_->setObjectName(QStringLiteral("background"));
-
-    Image3 = new PictureWidget(this);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->move(357, 46);
-
-    make_label(this, QStringLiteral("Label1"), QStringLiteral("Please enter your password:"),
-               ms_sans_serif(9.75, true), QRect(130, 116, 214, 30), Qt::AlignRight | Qt::AlignTop);
+    Image3 = add_picture(QStringLiteral("Image3"), 5355, 690, 645, 810);
+    add_label(QStringLiteral("Label1"), QStringLiteral("Please enter your password:"),
+              heading_font(), QRect(130, 116, 214, 30), Qt::AlignRight | Qt::AlignTop);
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -55,11 +37,6 @@ void Form9::build_controls()
     // Every typed character shows as "?" (character code 63).
     Text1->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 63; }"));
     Text1->installEventFilter(this);
-
-    Image1 = make_click_area(this, QStringLiteral("Image1"), QStringLiteral("Back"), QRect(8, 225, 39, 47));
-    connect(Image1, &PictureButton::clicked, this, &Form9::Image1_Click);
-    Image2 = make_click_area(this, QStringLiteral("Image2"), QStringLiteral("Next"), QRect(427, 225, 39, 47));
-    connect(Image2, &PictureButton::clicked, this, &Form9::Image2_Click);
 }
 
 Form9 *Form9::open()
@@ -71,27 +48,21 @@ Form9 *Form9::open()
 
 void Form9::Form_Load()
 {
-    apply_window_conventions(this);
-    loadimages();
-    show();
-    center(this);
-    activateWindow();
+    WizardWindow::Form_Load();
     Text1->setFocus();
 }
 
 void Form9::loadimages()
 {
-    background_->set_picture(load_picture(QStringLiteral("miniback.jpg")));
-    background_->fit_to_picture();
-    Image3->set_picture(load_picture(QStringLiteral("lock.jpg")));
-    Image3->fit_to_picture();
+    WizardWindow::loadimages();
+    load_into(Image3, QStringLiteral("lock.jpg"));
 }
 
 bool Form9::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Text1 && event->type() == QEvent::KeyPress)
         return Text1_KeyDown(static_cast<QKeyEvent *>(event));
-    return QWidget::eventFilter(watched, event);
+    return WizardWindow::eventFilter(watched, event);
 }
 
 // Enter checks the password and Escape goes back as the back arrow does;
@@ -113,7 +84,7 @@ void Form9::closeEvent(QCloseEvent *event)
 {
     if (event->spontaneous())
         show_window(Window::MainMenu);
-    QWidget::closeEvent(event);
+    WizardWindow::closeEvent(event);
 }
 
 void Form9::Image1_Click()

@@ -1,39 +1,32 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/wizard/wizard_window.h"
 
-class PictureButton;
-class PictureWidget;
 class QKeyEvent;
 class QLineEdit;
 
 // Asks for the board's password before its signatures are shown or the
-// board is edited.
-class Form9 : public QWidget {
+// board is edited, in the frame of the wizard's windows.
+class Form9 : public WizardWindow {
     Q_OBJECT
 public:
     // Creates the window afresh and shows it.
     static Form9 *open();
 
 protected:
+    void Form_Load() override;
+    void loadimages() override;
+    void Image1_Click() override;
+    void Image2_Click() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    explicit Form9(QWidget *parent = nullptr);
-
-    void build_controls();
-    void Form_Load();
-    void loadimages();
+    Form9();
 
     bool Text1_KeyDown(QKeyEvent *event);
-    void Image1_Click();
-    void Image2_Click();
     void pok();
 
-    PictureWidget *background_ = nullptr;
-    PictureWidget *Image3 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    PictureButton *Image1 = nullptr;
-    PictureButton *Image2 = nullptr;
+    PictureWidget *Image3;
+    QLineEdit *Text1;
 };

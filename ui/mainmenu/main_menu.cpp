@@ -3,20 +3,28 @@
 #include "core/app_folder.h"
 #include "core/app_state.h"
 #include "core/board_file.h"
+#include "core/prefs.h"
 #include "core/sound.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/click_label.h"
+#include "ui/common/hand_over.h"
+#include "ui/common/message_box.h"
 #include "ui/common/picture_button.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/pictures.h"
 #include "ui/common/sleep.h"
 #include "ui/common/window_conventions.h"
+#include "ui/mainmenu/action_pictures.h"
 #include "ui/mainmenu/board_list.h"
+#include "ui/mainmenu/help_texts.h"
+#include "ui/mainmenu/main_menu_actions.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLayout>
-#include <QTimer>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <algorithm>
 
@@ -44,14 +52,6 @@ constexpr std::array<Place, 2> kScrollPlaces{{
     {3630, 3060, 600, 705},
 }};
 
-constexpr std::array<Place, Form1::kActions> kActionPlaces{{
-    {6765, 135, 1410, 1410},
-    {7710, 2055, 1395, 1410},
-    {6630, 3855, 1425, 1365},
-    {4350, 4500, 1440, 1380},
-    {2010, 4215, 1425, 1275},
-}};
-
 QRect place_rect(const Place &p)
 {
     return twips_rect(p.left, p.top, p.width, p.height);
@@ -66,6 +66,20 @@ QRect list_rect()
     for (const Place &p : kSlotPlaces)
         all |= place_rect(p);
     return all.adjusted(-kListMargin, -kListMargin, kListMargin, kListMargin);
+}
+
+QAction *add_item(QMenu *menu, const QString &object_name, const QString &text)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(object_name);
+    return action;
+}
+
+QMenu *add_menu(QMenuBar *bar, const QString &object_name, const QString &title)
+{
+    QMenu *menu = bar->addMenu(title);
+    menu->setObjectName(object_name);
+    return menu;
 }
 
 } // namespace
@@ -144,27 +158,8 @@ void Form1::build_controls()
         Image2[i] = button;
     }
 
-    const std::array<QString, kActions> action_tips{
-        QStringLiteral("New Project"), QStringLiteral("Edit Project"),
-        QStringLiteral("Run Project (ZivivIdid!)"), QStringLiteral("View Signatures"),
-        QStringLiteral("Quit"),
-    };
-    for (int i = 0; i < kActions; ++i) {
-        auto *button = new PictureButton(area);
-        button->setObjectName(QStringLiteral("Image1_%1").arg(i));
-        button->setGeometry(place_rect(kActionPlaces[i]));
-        button->setToolTip(action_tips[i]);
-        button->setAccessibleName(action_tips[i]);
-        button->set_keyboard_pressable(true);
-        button->setAttribute(Qt::WA_NoMousePropagation);
-        connect(button, &PictureButton::clicked, this, [this, i] { Image1_Click(i); });
-        connect(button, &PictureButton::mouse_moved, this, [this, i] { Image1_MouseMove(i); });
-        Image1[i] = button;
-    }
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    action_pictures_ = new ActionPictures(area);
+    connect(action_pictures_, &ActionPictures::clicked, this, &Form1::Image1_Click);
 }
 
 void Form1::Form_Load()
@@ -193,8 +188,7 @@ void Form1::Form_Unload()
     cutsnd();
     // The animation ends with the window, so a fresh main menu starts the
     // animation of whichever picture the mouse reaches first.
-    if (anim_icon > -1)
-        stop_anim();
+    action_pictures_->stop_anim();
 }
 
 void Form1::cutsnd()
@@ -211,8 +205,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 void Form1::Form_MouseMove()
 {
-    if (anim_icon > -1)
-        stop_anim();
+    action_pictures_->stop_anim();
     if (hover_slot > -1)
         no_hf();
 }
@@ -355,4 +348,73 @@ void Form1::Image2_Click(int index)
         synch_fdisp();
     }
     button->set_picture(load_picture(up ? QStringLiteral("up.jpg") : QStringLiteral("db.jpg")));
+}
+
+void Form1::build_menus()
+{
+    QMenu *mfile = add_menu(menuBar(), QStringLiteral("mfile"), QStringLiteral("&File"));
+    connect(add_item(mfile, QStringLiteral("mquit"), QStringLiteral("&Quit")), &QAction::triggered,
+            this, &Form1::getout);
+
+    QMenu *msound = add_menu(menuBar(), QStringLiteral("msound"), QStringLiteral("&Sound"));
+    ms_on = add_item(msound, QStringLiteral("ms_on"), QStringLiteral("&On"));
+    ms_off = add_item(msound, QStringLiteral("ms_off"), QStringLiteral("O&ff"));
+    ms_on->setCheckable(true);
+    ms_off->setCheckable(true);
+    connect(ms_on, &QAction::triggered, this, [this] { switch_sound(true); });
+    connect(ms_off, &QAction::triggered, this, [this] { switch_sound(false); });
+
+    QMenu *mhelp = add_menu(menuBar(), QStringLiteral("mhelp"), QStringLiteral("&Help"));
+    const auto add_help = [this, mhelp](const QString &name, const QString &caption, QString (*text)()) {
+        connect(add_item(mhelp, name, caption), &QAction::triggered, this,
+                [this, text] { show_message(this, MessageIcon::Information, text()); });
+    };
+    add_help(QStringLiteral("help_whatis"), QStringLiteral("What is Quillora?"), what_is_text);
+    add_help(QStringLiteral("hdi_use"), QStringLiteral("Ho do I use Quillora?"), how_to_use_text);
+    add_help(QStringLiteral("hci_export"), QStringLiteral("How can I export my signatures?"),
+             export_help_text);
+    connect(add_item(mhelp, QStringLiteral("mabout"), QStringLiteral("About...")), &QAction::triggered,
+            this, [this] { show_about(this); });
+}
+
+void Form1::getout()
+{
+    close();
+    // Ends the event loop whatever other window is still open.
+    QApplication::exit(0);
+}
+
+// The check mark follows sound_on. Qt toggles a checkable item on every
+// click, so the marks are put back from sound_on after each click; clicking
+// the item that has the mark changes and stores nothing.
+void Form1::switch_sound(bool on)
+{
+    const bool is_on = sound_on == kTrue;
+    if (on != is_on) {
+        store_sound_pref(on);
+        sound_on = on ? kTrue : kFalse;
+    }
+    show_sound_marks();
+}
+
+void Form1::show_sound_marks()
+{
+    const bool is_on = sound_on == kTrue;
+    ms_on->setChecked(is_on);
+    ms_off->setChecked(!is_on);
+}
+
+void Form1::Image1_Click(int index)
+{
+    switch (index) {
+    case 0:
+        reset_board();
+        hand_over(this, Window::Step1);
+        break;
+    case 4: getout(); break;
+    // The edit, run and view pictures, in the order of BoardAction.
+    default:
+        if (!act_on_board(this, BoardAction(index - 1), selected_board()))
+            refresh_board_list();
+    }
 }

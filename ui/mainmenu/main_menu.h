@@ -1,16 +1,15 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <QStringList>
 #include <array>
 
+class ActionPictures;
 class BoardList;
 class ClickLabel;
 class PictureButton;
 class PictureWidget;
 class QAction;
-class QTimer;
 
 // The opening screen and the hub every window returns to: the board list,
 // the five action pictures and the menus.
@@ -18,8 +17,6 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kSlots = 5;
-    static constexpr int kActions = 5;
-    static constexpr int kFrames = 10;
 
     // Creates a fresh main menu and shows it.
     static Form1 *open();
@@ -56,17 +53,7 @@ private:
     void Label1_MouseMove(int index);
     void step_selection(int direction);
     void Image2_Click(int index);
-
     void Image1_Click(int index);
-    void Image1_MouseMove(int index);
-    void start_anim(int icon);
-    void stop_anim();
-    void Timer1_Timer();
-
-    void new_board();
-    void edit_board();
-    void run_board();
-    void view_signatures();
 
     void switch_sound(bool on);
     void show_sound_marks();
@@ -78,9 +65,7 @@ private:
     // The whole titles, which a slot may show cut short.
     std::array<QString, kSlots> slot_titles_;
     std::array<PictureButton *, 2> Image2{};
-    std::array<PictureButton *, kActions> Image1{};
-    std::array<QPixmap, kFrames> antemp;
-    QTimer *Timer1 = nullptr;
+    ActionPictures *action_pictures_ = nullptr;
     QAction *ms_on = nullptr;
     QAction *ms_off = nullptr;
 

@@ -20,7 +20,7 @@ QFont heading_font()
     return ms_sans_serif(9.75, true);
 }
 
-WizardWindow::WizardWindow(const QString &object_name, Frame frame)
+WizardWindow::WizardWindow(const QString &object_name, Frame frame, int arrows_top)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(object_name);
@@ -34,9 +34,9 @@ WizardWindow::WizardWindow(const QString &object_name, Frame frame)
     background_->setGeometry(0, 0, kClientWidth, kClientHeight);
 
     back_ = make_click_area(this, QStringLiteral("Image1"), QStringLiteral("Back"),
-                       twips_rect(120, 3390, 585, 705));
+                       twips_rect(120, arrows_top, 585, 705));
     next_ = make_click_area(this, QStringLiteral("Image2"), QStringLiteral("Next"),
-                       twips_rect(6405, 3390, 585, 705));
+                       twips_rect(6405, arrows_top, 585, 705));
     connect(back_, &PictureButton::clicked, this, &WizardWindow::Image1_Click);
     connect(next_, &PictureButton::clicked, this, &WizardWindow::Image2_Click);
 }

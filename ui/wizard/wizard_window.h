@@ -14,7 +14,8 @@ class WizardWindow : public QWidget {
     Q_OBJECT
 protected:
     enum class Frame { Fixed, Resizable };
-    WizardWindow(const QString &object_name, Frame frame = Frame::Fixed);
+    // The arrows' top edge is a design place in twips.
+    WizardWindow(const QString &object_name, Frame frame = Frame::Fixed, int arrows_top = 3390);
 
     // Opening: caption, pictures, centred on the screen, stored values.
     virtual void Form_Load();

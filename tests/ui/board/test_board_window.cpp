@@ -1,9 +1,5 @@
 
-#include "core/app_state.h"
-#include "core/board_file.h"
-#include "core/signature_store.h"
-#include "tests/support/test_support.h"
-#include "ui/board/board_window.h"
+#include "tests/ui/board/board_driver.h"
 #include "ui/board/note_area.h"
 #include "ui/common/click_label.h"
 #include "ui/common/picture_button.h"
@@ -19,38 +15,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
-#include <QTest>
 
 namespace {
 
 const QString kSig = QStringLiteral("Party.sig");
 const QString kLast = QStringLiteral("You are viewing the last signature on this Quillora.");
 const QString kFirst = QStringLiteral("You are viewing the first signature on this Quillora.");
-
-Form8 *open_board()
-{
-    Form8 *board = Form8::open();
-    if (!QTest::qWaitForWindowExposed(board))
-        return nullptr;
-    return board;
-}
-
-Form8 *open_browse(const TempAppFolder &app, const QStringList &notes)
-{
-    BoardSettings.title = QStringLiteral("Party");
-    app.write(kSig, sig_file(notes));
-    load_notes(BoardSettings.title);
-    board_mode = kBrowseMode;
-    return open_board();
-}
-
-QPlainTextEdit *note_area(QWidget *board)
-{
-    return child<QPlainTextEdit>(board, QStringLiteral("Text1"));
-}
 
 void click(QWidget *board, const QString &name)
 {
@@ -84,6 +56,12 @@ void save_picture(const TempAppFolder &app, const QString &name, QSize size)
 class TestBoardWindow : public WindowTest {
     Q_OBJECT
 private slots:
+    void init()
+    {
+        open_fixture();
+        BoardSettings.title = QStringLiteral("Party");
+    }
+
     void opens_maximized_with_the_note_area_on_top();
     void restored_board_comes_back_centred_at_its_design_size();
     void layout_hangs_off_the_main_panel();
@@ -95,6 +73,7 @@ private slots:
     void quit_and_close_box_return_to_the_main_menu();
     void guest_mode_after_browsing_looks_fresh();
     void browse_pages_through_three_notes();
+    void browse_one_note_and_no_notes_data();
     void browse_one_note_and_no_notes();
     void browse_shows_notes_as_saved_read_only();
     void note_area_holds_a_bounded_note_data();
@@ -104,8 +83,6 @@ private slots:
 
 void TestBoardWindow::opens_maximized_with_the_note_area_on_top()
 {
-    TempAppFolder app;
-    BoardSettings.title = QStringLiteral("Party");
     Form8 *board = open_board();
     QVERIFY(board);
     QCOMPARE(board->windowTitle(), QStringLiteral("Quillora 2003"));
@@ -140,17 +117,15 @@ void TestBoardWindow::opens_maximized_with_the_note_area_on_top()
     QCOMPARE(commands[2]->text(), QStringLiteral("&About"));
     QVERIFY(!commands[0]->menu() && !commands[2]->menu());
 
-    MessageRecorder boxes;
     commands[2]->trigger();
-    QCOMPARE(boxes.boxes.size(), 1);
-    QCOMPARE(boxes.boxes[0].first, MessageIcon::Information);
-    QCOMPARE(boxes.boxes[0].second, about_text());
+    QCOMPARE(messages->boxes.size(), 1);
+    QCOMPARE(messages->boxes[0].first, MessageIcon::Information);
+    QCOMPARE(messages->boxes[0].second, about_text());
     QVERIFY(board->isVisible());
 }
 
 void TestBoardWindow::restored_board_comes_back_centred_at_its_design_size()
 {
-    TempAppFolder app;
     Form8 *board = open_board();
     QVERIFY(board);
     QVERIFY(board->isMaximized());
@@ -165,7 +140,6 @@ void TestBoardWindow::restored_board_comes_back_centred_at_its_design_size()
 
 void TestBoardWindow::layout_hangs_off_the_main_panel()
 {
-    TempAppFolder app;
     Form8 *board = open_board();
     QVERIFY(board);
 
@@ -203,12 +177,12 @@ void TestBoardWindow::layout_hangs_off_the_main_panel()
 
 void TestBoardWindow::pictures_follow_the_board()
 {
-    TempAppFolder app(false);
-    QVERIFY(QDir(app.path()).mkdir(QStringLiteral("media")));
-    save_picture(app, QStringLiteral("b_3.jpg"), QSize(20, 10));
-    save_picture(app, QStringLiteral("t_5.jpg"), QSize(50, 40));
-    save_picture(app, QStringLiteral("check.jpg"), QSize(48, 48));
-    save_picture(app, QStringLiteral("svb.jpg"), QSize(48, 48));
+    open_fixture(false);
+    QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("media")));
+    save_picture(*folder, QStringLiteral("b_3.jpg"), QSize(20, 10));
+    save_picture(*folder, QStringLiteral("t_5.jpg"), QSize(50, 40));
+    save_picture(*folder, QStringLiteral("check.jpg"), QSize(48, 48));
+    save_picture(*folder, QStringLiteral("svb.jpg"), QSize(48, 48));
 
     BoardSettings.backdrop_idx = 3;
     BoardSettings.theme_idx = 5;
@@ -239,14 +213,10 @@ void TestBoardWindow::pictures_follow_the_board()
 
 void TestBoardWindow::guest_saves_notes_to_the_signature_file()
 {
-    TempAppFolder app;
-    app.make_audio_folder({QStringLiteral("Applause.WAV")});
-    BoardSettings.title = QStringLiteral("Party");
+    folder->make_audio_folder({QStringLiteral("Applause.WAV")});
     BoardSettings.save_sound = QStringLiteral("Applause");
     BoardSettings.thanks_msg = QStringLiteral("Thanks for coming!");
     BoardSettings.welcome_msg = QStringLiteral("Welcome\r\nfriends\r\n");
-    MessageRecorder boxes;
-    SoundRecorder sounds;
 
     Form8 *board = open_board();
     QVERIFY(board);
@@ -254,28 +224,28 @@ void TestBoardWindow::guest_saves_notes_to_the_signature_file()
     QCOMPARE(child<QLabel>(board, "Label3")->text(), QStringLiteral("Welcome\nfriends\n"));
     QPlainTextEdit *text = note_area(board);
     QString text_at_box;
-    boxes.on_box = [&] { text_at_box = text->toPlainText(); };
+    messages->on_box = [&] { text_at_box = text->toPlainText(); };
 
     QTest::keyClicks(text, QStringLiteral("Hello"));
     QTest::keyClick(text, Qt::Key_Return);
     QTest::keyClicks(text, QStringLiteral("World"));
     click(board, QStringLiteral("Image2_1"));
 
-    QCOMPARE(app.read(kSig), QByteArray("Hello\r\nWorld\r\n^~-^,./\r\n"));
-    QCOMPARE(boxes.boxes.size(), 1);
-    QCOMPARE(boxes.boxes[0].first, MessageIcon::Information);
-    QCOMPARE(boxes.boxes[0].second, QStringLiteral("Thanks for coming!"));
+    QCOMPARE(folder->read(kSig), QByteArray("Hello\r\nWorld\r\n^~-^,./\r\n"));
+    QCOMPARE(messages->boxes.size(), 1);
+    QCOMPARE(messages->boxes[0].first, MessageIcon::Information);
+    QCOMPARE(messages->boxes[0].second, QStringLiteral("Thanks for coming!"));
     QCOMPARE(text_at_box, QStringLiteral("Hello\nWorld")); // cleared only after the box
     QCOMPARE(text->toPlainText(), QString());
     QCOMPARE(QApplication::focusWidget(), text);
-    QCOMPARE(sounds.paths, QStringList{app.file(QStringLiteral("audio/Applause.WAV"))});
+    QCOMPARE(sounds->paths, QStringList{folder->file(QStringLiteral("audio/Applause.WAV"))});
 
     // The next guest saves through the caption.
     QTest::keyClicks(text, QStringLiteral("Second guest"));
     click(board, QStringLiteral("Label1_1"));
-    QCOMPARE(app.read(kSig), QByteArray("Hello\r\nWorld\r\n^~-^,./\r\nSecond guest\r\n^~-^,./\r\n"));
-    QCOMPARE(boxes.boxes.size(), 2);
-    QCOMPARE(sounds.paths.size(), 2);
+    QCOMPARE(folder->read(kSig), QByteArray("Hello\r\nWorld\r\n^~-^,./\r\nSecond guest\r\n^~-^,./\r\n"));
+    QCOMPARE(messages->boxes.size(), 2);
+    QCOMPARE(sounds->paths.size(), 2);
     QCOMPARE(text->toPlainText(), QString());
 
     // A line that only wraps on screen is one line in the file.
@@ -283,7 +253,7 @@ void TestBoardWindow::guest_saves_notes_to_the_signature_file()
                                   .repeated(4);
     QTest::keyClicks(text, long_line);
     click(board, QStringLiteral("Image2_1"));
-    QVERIFY(app.read(kSig).endsWith("\r\n" + long_line.toLatin1() + "\r\n^~-^,./\r\n"));
+    QVERIFY(folder->read(kSig).endsWith("\r\n" + long_line.toLatin1() + "\r\n^~-^,./\r\n"));
 
     // Every character as typed: no-break spaces stay what they are.
     const QString exact = QStringLiteral("a\u00A0b\u00A0\u00A0c");
@@ -298,89 +268,73 @@ void TestBoardWindow::guest_saves_notes_to_the_signature_file()
 
 void TestBoardWindow::empty_note_does_nothing_and_blank_is_saved()
 {
-    TempAppFolder app;
-    BoardSettings.title = QStringLiteral("Party");
-    MessageRecorder boxes;
-    SoundRecorder sounds;
     Form8 *board = open_board();
     QVERIFY(board);
 
     click(board, QStringLiteral("Image2_1"));
     click(board, QStringLiteral("Label1_1"));
-    QVERIFY(boxes.boxes.isEmpty());
-    QVERIFY(sounds.paths.isEmpty());
-    QVERIFY(!QFile::exists(app.file(kSig)));
+    QVERIFY(messages->boxes.isEmpty());
+    QVERIFY(sounds->paths.isEmpty());
+    QVERIFY(!QFile::exists(folder->file(kSig)));
 
     QTest::keyClicks(note_area(board), QStringLiteral(" "));
     click(board, QStringLiteral("Image2_1"));
-    QCOMPARE(app.read(kSig), QByteArray(" \r\n^~-^,./\r\n"));
-    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Thank you!")});
-    QCOMPARE(sounds.paths.size(), 1);
+    QCOMPARE(folder->read(kSig), QByteArray(" \r\n^~-^,./\r\n"));
+    QCOMPARE(messages->texts(), QStringList{QStringLiteral("Thank you!")});
+    QCOMPARE(sounds->paths.size(), 1);
     QCOMPARE(note_area(board)->toPlainText(), QString());
 }
 
 void TestBoardWindow::start_over_clears_and_plays_on_every_click()
 {
-    TempAppFolder app;
-    BoardSettings.title = QStringLiteral("Party");
-    MessageRecorder boxes;
-    SoundRecorder sounds;
     Form8 *board = open_board();
     QVERIFY(board);
 
     click(board, QStringLiteral("Image2_0"));
-    QCOMPARE(sounds.paths.size(), 1);
-    QVERIFY2(sounds.paths[0].endsWith(QStringLiteral("/audio/.wav")), qPrintable(sounds.paths[0]));
+    QCOMPARE(sounds->paths.size(), 1);
+    QVERIFY2(sounds->paths[0].endsWith(QStringLiteral("/audio/.wav")), qPrintable(sounds->paths[0]));
 
     QTest::keyClicks(note_area(board), QStringLiteral("Oops, wrong"));
     click(board, QStringLiteral("Label1_0"));
     QCOMPARE(note_area(board)->toPlainText(), QString());
-    QCOMPARE(sounds.paths.size(), 2);
-    QVERIFY(boxes.boxes.isEmpty());
-    QVERIFY(!QFile::exists(app.file(kSig)));
+    QCOMPARE(sounds->paths.size(), 2);
+    QVERIFY(messages->boxes.isEmpty());
+    QVERIFY(!QFile::exists(folder->file(kSig)));
 
     // With sound switched off nothing is requested, the area is still cleared.
     sound_on = kFalse;
     QTest::keyClicks(note_area(board), QStringLiteral("again"));
     click(board, QStringLiteral("Image2_0"));
     QCOMPARE(note_area(board)->toPlainText(), QString());
-    QCOMPARE(sounds.paths.size(), 2);
+    QCOMPARE(sounds->paths.size(), 2);
 }
 
 void TestBoardWindow::failed_save_keeps_the_note()
 {
-    TempAppFolder app;
-    BoardSettings.title = QStringLiteral("Party");
     // A folder in the way of the signature file cannot be appended to, not even by root.
-    QVERIFY(QDir(app.path()).mkdir(kSig));
-    MessageRecorder boxes;
-    SoundRecorder sounds;
+    QVERIFY(QDir(folder->path()).mkdir(kSig));
     Form8 *board = open_board();
     QVERIFY(board);
 
     QTest::keyClicks(note_area(board), QStringLiteral("Keep me"));
     click(board, QStringLiteral("Image2_1"));
-    QCOMPARE(boxes.boxes.size(), 1);
-    QCOMPARE(boxes.boxes[0].first, MessageIcon::Critical);
-    QCOMPARE(boxes.boxes[0].second, QStringLiteral("Your note could not be saved!"));
+    QCOMPARE(messages->boxes.size(), 1);
+    QCOMPARE(messages->boxes[0].first, MessageIcon::Critical);
+    QCOMPARE(messages->boxes[0].second, QStringLiteral("Your note could not be saved!"));
     QCOMPARE(note_area(board)->toPlainText(), QStringLiteral("Keep me"));
     QCOMPARE(QApplication::focusWidget(), note_area(board));
-    QCOMPARE(sounds.paths.size(), 1); // the save sound comes before the write
+    QCOMPARE(sounds->paths.size(), 1); // the save sound comes before the write
 
     // Once the way is clear the same text is saved.
-    QVERIFY(QDir(app.path()).rmdir(kSig));
+    QVERIFY(QDir(folder->path()).rmdir(kSig));
     click(board, QStringLiteral("Image2_1"));
-    QCOMPARE(app.read(kSig), QByteArray("Keep me\r\n^~-^,./\r\n"));
-    QCOMPARE(boxes.last(), QStringLiteral("Thank you!"));
+    QCOMPARE(folder->read(kSig), QByteArray("Keep me\r\n^~-^,./\r\n"));
+    QCOMPARE(messages->last(), QStringLiteral("Thank you!"));
     QCOMPARE(note_area(board)->toPlainText(), QString());
 }
 
 void TestBoardWindow::quit_and_close_box_return_to_the_main_menu()
 {
-    TempAppFolder app;
-    BoardSettings.title = QStringLiteral("Party");
-    MessageRecorder boxes;
-    SoundRecorder sounds;
     QPointer<Form8> board = open_board();
     QVERIFY(board);
 
@@ -388,7 +342,7 @@ void TestBoardWindow::quit_and_close_box_return_to_the_main_menu()
     board->findChild<QAction *>(QStringLiteral("quit"))->trigger();
     flush_deletions();
     QVERIFY(board.isNull());
-    QVERIFY(!QFile::exists(app.file(kSig)));
+    QVERIFY(!QFile::exists(folder->file(kSig)));
     QVERIFY(qobject_cast<Form1 *>(find_window(QStringLiteral("Form1"))));
     QCOMPARE(count_windows(QStringLiteral("Form8")), 0);
     close_all_windows();
@@ -404,8 +358,7 @@ void TestBoardWindow::quit_and_close_box_return_to_the_main_menu()
 
 void TestBoardWindow::guest_mode_after_browsing_looks_fresh()
 {
-    TempAppFolder app;
-    QPointer<Form8> board = open_browse(app, {QStringLiteral("Hi")});
+    QPointer<Form8> board = open_browse(*folder, {QStringLiteral("Hi")});
     QVERIFY(board);
     QCOMPARE(child<QLabel>(board, "Label1_1")->text(), QStringLiteral("Next Signature"));
     QCOMPARE(child<QWidget>(board, "Image2_1")->accessibleName(), QStringLiteral("Next Signature"));
@@ -433,21 +386,18 @@ void TestBoardWindow::guest_mode_after_browsing_looks_fresh()
 
 void TestBoardWindow::browse_pages_through_three_notes()
 {
-    TempAppFolder app;
-    MessageRecorder boxes;
-    SoundRecorder sounds;
-    Form8 *board = open_browse(app, {QStringLiteral("First"), QStringLiteral("Second"),
+    Form8 *board = open_browse(*folder, {QStringLiteral("First"), QStringLiteral("Second"),
                                      QStringLiteral("Third")});
     QVERIFY(board);
-    const QByteArray file_before = app.read(kSig);
+    const QByteArray file_before = folder->read(kSig);
     auto *title = child<QLabel>(board, "Label2");
     QCOMPARE(title->text(), QStringLiteral("Party (1 of 3)"));
     QCOMPARE(note_area(board)->toPlainText(), QStringLiteral("First\n"));
 
     click(board, QStringLiteral("Image2_0"));
-    QCOMPARE(boxes.boxes.size(), 1);
-    QCOMPARE(boxes.boxes[0].first, MessageIcon::Information);
-    QCOMPARE(boxes.last(), kFirst);
+    QCOMPARE(messages->boxes.size(), 1);
+    QCOMPARE(messages->boxes[0].first, MessageIcon::Information);
+    QCOMPARE(messages->last(), kFirst);
     QCOMPARE(sig_pos, 0);
 
     click(board, QStringLiteral("Image2_1"));
@@ -456,11 +406,11 @@ void TestBoardWindow::browse_pages_through_three_notes()
     click(board, QStringLiteral("Label1_1"));
     QCOMPARE(title->text(), QStringLiteral("Party (3 of 3)"));
     QCOMPARE(note_area(board)->toPlainText(), QStringLiteral("Third\n"));
-    QCOMPARE(boxes.boxes.size(), 1);
+    QCOMPARE(messages->boxes.size(), 1);
 
     click(board, QStringLiteral("Image2_1"));
     click(board, QStringLiteral("Label1_1"));
-    QCOMPARE(boxes.texts(), (QStringList{kFirst, kLast, kLast}));
+    QCOMPARE(messages->texts(), (QStringList{kFirst, kLast, kLast}));
     QCOMPARE(title->text(), QStringLiteral("Party (3 of 3)"));
     QCOMPARE(sig_pos, 2);
 
@@ -470,47 +420,43 @@ void TestBoardWindow::browse_pages_through_three_notes()
     QCOMPARE(title->text(), QStringLiteral("Party (1 of 3)"));
     QCOMPARE(note_area(board)->toPlainText(), QStringLiteral("First\n"));
     click(board, QStringLiteral("Image2_0"));
-    QCOMPARE(boxes.last(), kFirst);
+    QCOMPARE(messages->last(), kFirst);
 
-    QVERIFY(sounds.paths.isEmpty());
-    QCOMPARE(app.read(kSig), file_before);
+    QVERIFY(sounds->paths.isEmpty());
+    QCOMPARE(folder->read(kSig), file_before);
+}
+
+void TestBoardWindow::browse_one_note_and_no_notes_data()
+{
+    QTest::addColumn<QStringList>("notes");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("buttons"); // by pictures or by captions
+    QTest::newRow("one note") << QStringList{QStringLiteral("Only one")}
+                              << QStringLiteral("Party (1 of 1)") << QStringLiteral("Image2");
+    QTest::newRow("no notes") << QStringList() << QStringLiteral("Party (0 of 0)")
+                              << QStringLiteral("Label1");
 }
 
 void TestBoardWindow::browse_one_note_and_no_notes()
 {
-    {
-        TempAppFolder app;
-        MessageRecorder boxes;
-        Form8 *board = open_browse(app, {QStringLiteral("Only one")});
-        QVERIFY(board);
-        QCOMPARE(child<QLabel>(board, "Label2")->text(), QStringLiteral("Party (1 of 1)"));
-        click(board, QStringLiteral("Image2_1"));
-        click(board, QStringLiteral("Image2_0"));
-        QCOMPARE(boxes.texts(), (QStringList{kLast, kFirst}));
-        QCOMPARE(note_area(board)->toPlainText(), QStringLiteral("Only one\n"));
-        close_all_windows();
-    }
-    {
-        TempAppFolder app;
-        MessageRecorder boxes;
-        Form8 *board = open_browse(app, {});
-        QVERIFY(board);
-        QCOMPARE(sig_count, 0);
-        QCOMPARE(child<QLabel>(board, "Label2")->text(), QStringLiteral("Party (0 of 0)"));
-        QCOMPARE(note_area(board)->toPlainText(), QString());
-        click(board, QStringLiteral("Label1_1"));
-        click(board, QStringLiteral("Label1_0"));
-        QCOMPARE(boxes.texts(), (QStringList{kLast, kFirst}));
-        QCOMPARE(child<QLabel>(board, "Label2")->text(), QStringLiteral("Party (0 of 0)"));
-        QCOMPARE(sig_pos, 0);
-    }
+    QFETCH(QStringList, notes);
+    QFETCH(QString, title);
+    QFETCH(QString, buttons);
+    Form8 *board = open_browse(*folder, notes);
+    QVERIFY(board);
+    QCOMPARE(sig_count, notes.size());
+    QCOMPARE(child<QLabel>(board, "Label2")->text(), title);
+    click(board, buttons + QStringLiteral("_1"));
+    click(board, buttons + QStringLiteral("_0"));
+    QCOMPARE(messages->texts(), (QStringList{kLast, kFirst}));
+    QCOMPARE(child<QLabel>(board, "Label2")->text(), title);
+    QCOMPARE(note_area(board)->toPlainText(), notes.isEmpty() ? QString() : notes[0] + QLatin1Char('\n'));
+    QCOMPARE(sig_pos, 0);
 }
 
 void TestBoardWindow::browse_shows_notes_as_saved_read_only()
 {
-    TempAppFolder app;
-    MessageRecorder boxes;
-    Form8 *board = open_browse(app, {QStringLiteral("Top\n\nBottom"),
+    Form8 *board = open_browse(*folder, {QStringLiteral("Top\n\nBottom"),
                                      QStringLiteral("One\nTwo\nThree\nFour")});
     QVERIFY(board);
     QPlainTextEdit *text = note_area(board);
@@ -531,7 +477,7 @@ void TestBoardWindow::browse_shows_notes_as_saved_read_only()
     click(board, QStringLiteral("Image2_1"));
     QCOMPARE(text->toPlainText(), QStringLiteral("One\nTwo\nThree\nFour\n"));
     QCOMPARE(child<QLabel>(board, "Label2")->text(), QStringLiteral("Party (2 of 2)"));
-    QVERIFY(boxes.boxes.isEmpty());
+    QVERIFY(messages->boxes.isEmpty());
 }
 
 void TestBoardWindow::note_area_holds_a_bounded_note_data()
@@ -555,8 +501,6 @@ void TestBoardWindow::note_area_holds_a_bounded_note()
     QFETCH(bool, select_all);
     QFETCH(QString, pasted);
     QFETCH(bool, refused);
-    TempAppFolder app;
-    MessageRecorder boxes;
     Form8 *board = open_board();
     QVERIFY(board);
     QPlainTextEdit *text = note_area(board);
@@ -573,14 +517,13 @@ void TestBoardWindow::note_area_holds_a_bounded_note()
     }
     const QString added = pasted.isEmpty() ? QStringLiteral("y") : pasted;
     QCOMPARE(text->toPlainText(), refused ? kept : select_all ? added : kept + added);
-    QCOMPARE(boxes.boxes.size(), refused ? 1 : 0);
+    QCOMPARE(messages->boxes.size(), refused ? 1 : 0);
 }
 
 void TestBoardWindow::browse_shows_the_start_of_an_oversized_note()
 {
-    TempAppFolder app;
     const QString longest(NoteArea::kMaxNoteChars, QLatin1Char('a'));
-    Form8 *board = open_browse(app, {longest, longest + QStringLiteral("bcd")});
+    Form8 *board = open_browse(*folder, {longest, longest + QStringLiteral("bcd")});
     QVERIFY(board);
     QCOMPARE(note_area(board)->toPlainText(), longest + QLatin1Char('\n'));
     click(board, QStringLiteral("Image2_1"));

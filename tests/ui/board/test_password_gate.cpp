@@ -17,22 +17,6 @@ namespace {
 
 const QString kOops = QStringLiteral("Oops. Please try again.");
 
-// A protected board with one note, loaded for viewing or editing.
-void load_protected_board(const TempAppFolder &app, const QString &password, qint16 mode)
-{
-    BoardSettings.title = QStringLiteral("Party");
-    BoardSettings.password = password;
-    app.write(QStringLiteral("Party.sig"), sig_file({QStringLiteral("Hi")}));
-    load_notes(BoardSettings.title);
-    board_mode = mode;
-}
-
-Form9 *open_gate()
-{
-    Form9 *gate = Form9::open();
-    return QTest::qWaitForWindowExposed(gate) ? gate : nullptr;
-}
-
 QLineEdit *entry(QWidget *gate)
 {
     return child<QLineEdit>(gate, QStringLiteral("Text1"));
@@ -50,7 +34,21 @@ void type_and_enter(QWidget *gate, const QString &text)
 
 class TestPasswordGate : public WindowTest {
     Q_OBJECT
+    // The gate before a protected board with one note, loaded for viewing
+    // or editing.
+    Form9 *open_gate(const QString &password = QStringLiteral("Secret"), qint16 mode = kBrowseMode)
+    {
+        BoardSettings.title = QStringLiteral("Party");
+        BoardSettings.password = password;
+        folder->write(QStringLiteral("Party.sig"), sig_file({QStringLiteral("Hi")}));
+        load_notes(BoardSettings.title);
+        board_mode = mode;
+        Form9 *gate = Form9::open();
+        return QTest::qWaitForWindowExposed(gate) ? gate : nullptr;
+    }
+
 private slots:
+    void init() { open_fixture(); }
     void gate_look();
     void case_differences_are_accepted();
     void wrong_entries_are_refused();
@@ -60,8 +58,6 @@ private slots:
 
 void TestPasswordGate::gate_look()
 {
-    TempAppFolder app;
-    load_protected_board(app, QStringLiteral("Secret"), kBrowseMode);
     Form9 *gate = open_gate();
     QVERIFY(gate);
     QCOMPARE(gate->windowTitle(), QStringLiteral("Quillora 2003"));
@@ -89,28 +85,24 @@ void TestPasswordGate::gate_look()
 
 void TestPasswordGate::case_differences_are_accepted()
 {
-    TempAppFolder app;
-    MessageRecorder boxes;
-    load_protected_board(app, QStringLiteral("Grüße Ä"), kBrowseMode);
-    QPointer<Form9> gate = open_gate();
+    QPointer<Form9> gate = open_gate(QStringLiteral("Grüße Ä"));
     QVERIFY(gate);
     type_and_enter(gate, QStringLiteral("gRÜßE ä"));
     flush_deletions();
-    QVERIFY(boxes.boxes.isEmpty());
+    QVERIFY(messages->boxes.isEmpty());
     QVERIFY(gate.isNull());
     close_all_windows();
 
     // A password longer than a line edit takes by default, as the wizard
     // may store it, opens the board too.
     const QString long_password(40000, QLatin1Char('p'));
-    load_protected_board(app, long_password, kBrowseMode);
-    gate = open_gate();
+    gate = open_gate(long_password);
     QVERIFY(gate);
     entry(gate)->insert(long_password);
     QCOMPARE(entry(gate)->text().size(), long_password.size());
     QTest::keyClick(entry(gate), Qt::Key_Return);
     flush_deletions();
-    QVERIFY(boxes.boxes.isEmpty());
+    QVERIFY(messages->boxes.isEmpty());
     QVERIFY(gate.isNull());
 
     // The board opens in browse mode on the first note.
@@ -122,9 +114,7 @@ void TestPasswordGate::case_differences_are_accepted()
 
 void TestPasswordGate::wrong_entries_are_refused()
 {
-    TempAppFolder app;
-    MessageRecorder boxes;
-    load_protected_board(app, QStringLiteral("Secret"), kBrowseMode);
+    MessageRecorder &boxes = *messages;
     QPointer<Form9> gate = open_gate();
     QVERIFY(gate);
     QString entry_at_box;
@@ -155,25 +145,19 @@ void TestPasswordGate::wrong_entries_are_refused()
 
 void TestPasswordGate::right_password_for_editing_opens_the_wizard()
 {
-    TempAppFolder app;
-    MessageRecorder boxes;
-    load_protected_board(app, QStringLiteral("Secret"), kGuestMode);
-    QPointer<Form9> gate = open_gate();
+    QPointer<Form9> gate = open_gate(QStringLiteral("Secret"), kGuestMode);
     QVERIFY(gate);
     QTest::keyClicks(entry(gate), QStringLiteral("SECRET"));
     QTest::mouseClick(child<QWidget>(gate, QStringLiteral("Image2")), Qt::LeftButton);
     flush_deletions();
     QVERIFY(gate.isNull());
-    QVERIFY(boxes.boxes.isEmpty());
+    QVERIFY(messages->boxes.isEmpty());
     QVERIFY(qobject_cast<Form2 *>(find_window(QStringLiteral("Form2"))));
     QCOMPARE(count_windows(QStringLiteral("Form8")), 0);
 }
 
 void TestPasswordGate::back_arrow_returns_to_the_main_menu()
 {
-    TempAppFolder app;
-    MessageRecorder boxes;
-    load_protected_board(app, QStringLiteral("Secret"), kBrowseMode);
     QPointer<Form9> gate = open_gate();
     QVERIFY(gate);
     type_and_enter(gate, QStringLiteral("wrong"));
@@ -184,7 +168,7 @@ void TestPasswordGate::back_arrow_returns_to_the_main_menu()
     QVERIFY(qobject_cast<Form1 *>(find_window(QStringLiteral("Form1"))));
     QCOMPARE(count_windows(QStringLiteral("Form8")), 0);
     QCOMPARE(count_windows(QStringLiteral("Form2")), 0);
-    QCOMPARE(boxes.texts(), QStringList{kOops});
+    QCOMPARE(messages->texts(), QStringList{kOops});
 
     // Closed by its close box, the gate opens nothing.
     close_all_windows();

@@ -1,5 +1,4 @@
-// Building the board's controls and laying them out around the main panel.
-#include "ui/board/board_window.h"
+#include "ui/board/board_screen.h"
 
 #include "core/app_state.h"
 #include "core/board_file.h"
@@ -55,39 +54,35 @@ int centred(int outer, int inner)
 } // namespace
 
 // Created bottom to top: each control lies above the ones before it.
-void Form8::build_controls()
+BoardScreen::BoardScreen(QWidget *parent) : QWidget(parent)
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    client->installEventFilter(this);
-
-    Image1 = new PictureWidget(client);
+    setObjectName(QStringLiteral("client"));
+    Image1 = new PictureWidget(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->set_stretch(true);
 
-    Shape1[0] = make_panel(client, QStringLiteral("Shape1_0"), kMainPanel);
+    Shape1[0] = make_panel(this, QStringLiteral("Shape1_0"), kMainPanel);
 
-    Image3 = new PictureWidget(client);
+    Image3 = new PictureWidget(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->resize(kThemePicture);
 
-    Label2 = make_label(client, QStringLiteral("Label2"), QString(), ms_sans_serif(13.5, true),
+    Label2 = make_label(this, QStringLiteral("Label2"), QString(), ms_sans_serif(13.5, true),
                         QRect(0, 0, 337, 25), Qt::AlignHCenter | Qt::AlignTop);
     // A long title is shortened rather than wrapped onto a line the label
     // has no room for.
     Label2->setWordWrap(false);
-    Label3 = make_label(client, QStringLiteral("Label3"), QString(), ms_sans_serif(8.25, true),
+    Label3 = make_label(this, QStringLiteral("Label3"), QString(), ms_sans_serif(8.25, true),
                         QRect(0, 0, 313, 65));
 
-    Shape1[1] = make_panel(client, QStringLiteral("Shape1_1"), kButtonPanel);
+    Shape1[1] = make_panel(this, QStringLiteral("Shape1_1"), kButtonPanel);
 
-    build_buttons(client);
+    build_buttons();
 
-    Label4 = make_label(client, QStringLiteral("Label4"), kTip, ms_sans_serif(8.25),
+    Label4 = make_label(this, QStringLiteral("Label4"), kTip, ms_sans_serif(8.25),
                         QRect(0, 0, 241, 65));
 
-    Text1 = new NoteArea(client);
+    Text1 = new NoteArea(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("Note"));
     Text1->setFont(ms_sans_serif(8.25));
@@ -104,41 +99,42 @@ void Form8::build_controls()
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    // The note area is the board's only control that takes the focus: Tab
-    // has nowhere to go and would be typed, so the board's keys are taken
-    // here first (Text1_KeyDown).
-    Text1->installEventFilter(this);
 }
 
-void Form8::build_buttons(QWidget *client)
+void BoardScreen::build_buttons()
 {
     const std::array<QString, 2> captions{kStartOverCaption, kSaveCaption};
     const std::array<int, 2> caption_widths{74, 79};
     // The upper button (index 1) lies below the lower one in the stacking order.
     for (int i : {1, 0}) {
-        Image2[i] = new PictureButton(client);
+        Image2[i] = new PictureButton(this);
         Image2[i]->setObjectName(QStringLiteral("Image2_%1").arg(i));
         Image2[i]->resize(kButton);
-        connect(Image2[i], &PictureButton::clicked, this, [this, i] { Image2_Click(i); });
+        connect(Image2[i], &PictureButton::clicked, this, [this, i] { emit clicked(i); });
 
-        Label1[i] = new ClickLabel(client);
+        Label1[i] = new ClickLabel(this);
         Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
         Label1[i]->setFont(ms_sans_serif(9.75, true));
         Label1[i]->setTextFormat(Qt::PlainText);
         Label1[i]->setWordWrap(true);
         Label1[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Label1[i]->resize(caption_widths[i], 34);
-        connect(Label1[i], &ClickLabel::clicked, this, [this, i] { Label1_Click(i); });
+        connect(Label1[i], &ClickLabel::clicked, this, [this, i] { emit clicked(i); });
 
         set_button_caption(i, captions[i]);
     }
 }
 
+void BoardScreen::resizeEvent(QResizeEvent *)
+{
+    Form_Resize();
+}
+
 // The main panel is centred in the client area and everything else keeps its
 // design offset from it; the backdrop fills the client area.
-void Form8::Form_Resize()
+void BoardScreen::Form_Resize()
 {
-    const QSize client = centralWidget()->size();
+    const QSize client = size();
     Image1->setGeometry(0, 0, client.width(), client.height());
 
     const int left = centred(client.width(), Shape1[0]->width());
@@ -156,7 +152,19 @@ void Form8::Form_Resize()
     Label1[0]->move(Image2[0]->x() + 51, Image2[0]->y() + 10);
 }
 
-void Form8::loadimages()
+void BoardScreen::load()
+{
+    loadimages();
+    show_title(QString());
+    Label3->setText(widget_text(BoardSettings.welcome_msg));
+    if (board_mode == kBrowseMode) {
+        Text1->setReadOnly(true);
+        Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        Label4->hide();
+    }
+}
+
+void BoardScreen::loadimages()
 {
     Image1->set_picture(load_picture(QStringLiteral("b_%1.jpg").arg(BoardSettings.backdrop_idx)));
     Image3->set_picture(load_picture(QStringLiteral("t_%1.jpg").arg(BoardSettings.theme_idx)));
@@ -172,15 +180,30 @@ void Form8::loadimages()
     }
 }
 
-void Form8::set_button_caption(int index, const QString &caption)
+void BoardScreen::set_button_caption(int index, const QString &caption)
 {
     Label1[index]->setText(caption);
     Label1[index]->setAccessibleName(caption);
     Image2[index]->setAccessibleName(caption);
 }
 
-void Form8::retval()
+void BoardScreen::show_title(const QString &suffix)
 {
-    show_shortened(Label2, BoardSettings.title);
-    Label3->setText(widget_text(BoardSettings.welcome_msg));
+    show_shortened(Label2, BoardSettings.title, suffix);
+}
+
+// The title line (in browse mode with the position), when the board opens
+// the welcome message, and for a guest the key that saves, which nothing on
+// screen tells.
+void BoardScreen::describe_for_screen_reader(bool with_welcome)
+{
+    QString description = Label2->accessibleName();
+    if (with_welcome && !Label3->text().isEmpty())
+        description += QStringLiteral(". ") + Label3->text();
+    if (board_mode == kGuestMode) {
+        if (!description.isEmpty() && !description.endsWith(QLatin1Char('\n')))
+            description += QStringLiteral(". ");
+        description += QStringLiteral("Press Ctrl+Return to save your note.");
+    }
+    Text1->setAccessibleDescription(description);
 }
