@@ -171,8 +171,11 @@ double FirstPaintClock::launch_to_paint(const QStringList &command, const QStrin
         return -1;
 
     // A window is watched for damage from its creation, so no drawing into
-    // it can come before the watch; only a mapped window counts as seen.
+    // it can come before the watch; only a mapped window counts as seen. The
+    // X server reports the whole window as damaged when it maps it, before
+    // the program has drawn anything: that first report is passed over.
     std::set<xcb_window_t> mapped;
+    std::set<xcb_window_t> exposed;
     xcb_window_t painted = 0;
     Clock::time_point painted_at;
     const Clock::time_point give_up = launched + std::chrono::milliseconds(kPaintTimeoutMs);
@@ -185,14 +188,14 @@ double FirstPaintClock::launch_to_paint(const QStringList &command, const QStrin
                 const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
                 if (created->parent == connection_->root) {
                     xcb_damage_create(xcb, xcb_generate_id(xcb), created->window,
-                                      XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                                      XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
                     xcb_flush(xcb);
                 }
             } else if (type == XCB_MAP_NOTIFY) {
                 mapped.insert(reinterpret_cast<xcb_map_notify_event_t *>(event)->window);
             } else if (type == connection_->damage_event && !painted) {
                 const auto *damage = reinterpret_cast<xcb_damage_notify_event_t *>(event);
-                if (mapped.count(damage->drawable)) {
+                if (mapped.count(damage->drawable) && !exposed.insert(damage->drawable).second) {
                     painted_at = Clock::now();
                     painted = damage->drawable;
                 }

@@ -51,3 +51,8 @@ void SoundEffectPlayer::play(const QString &path)
     effect_->setSource(QUrl::fromLocalFile(path));
     effect_->play();
 }
+
+SoundPlayer *make_sound_effect_player()
+{
+    return new SoundEffectPlayer;
+}

@@ -19,3 +19,6 @@ public:
 private:
     std::unique_ptr<QSoundEffect> effect_;
 };
+
+// The program loads this library by name and makes its player through this.
+extern "C" SoundPlayer *make_sound_effect_player();

@@ -475,7 +475,8 @@ class Session:
 
     def _copy_app(self):
         os.makedirs(self.app_dir)
-        shutil.copy2(os.path.join(self.source_app, "quillora"), self.app_dir)
+        for program_file in ("quillora", "libquillora_sound.so"):
+            shutil.copy2(os.path.join(self.source_app, program_file), self.app_dir)
         for folder in ("media", "audio"):
             source = os.path.join(self.source_app, folder)
             if os.path.isdir(source):

@@ -21,6 +21,9 @@ def scenario(session):
     menu = screens.MainMenu(program)
     check_equal(menu.window.name, screens.APP_TITLE, "main menu caption")
     check_equal(menu.slot_texts(), [""] * 5, "board list of an empty app folder")
+    # Sound is on at first: the start-up sound brings in the sound library.
+    driver.wait_for(lambda: "/libquillora_sound.so" in open(f"/proc/{program.pid}/maps").read(),
+                    "the sound library loaded for the start-up sound")
 
     for action, message in (("Edit Project", EDIT_ASKS), ("Run Project (ZivivIdid!)", RUN_ASKS),
                             ("View Signatures", VIEW_ASKS)):

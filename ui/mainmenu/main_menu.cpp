@@ -25,6 +25,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -173,8 +174,10 @@ void Form1::Form_Load()
     synch_fdisp();
     loadimages();
     show_sound_marks();
+    // The start-up sound follows the menu's first paint: the sound library
+    // it loads would otherwise keep the window waiting.
     if (sound_on == kTrue)
-        play_file(media_path(QStringLiteral("ptime.wav")));
+        background_->installEventFilter(this);
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -200,6 +203,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if ((watched == centralWidget() || watched == board_list_) && event->type() == QEvent::MouseMove)
         Form_MouseMove();
+    if (watched == background_ && event->type() == QEvent::Paint) {
+        background_->removeEventFilter(this);
+        QTimer::singleShot(0, this, [] { play_file(media_path(QStringLiteral("ptime.wav"))); });
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
