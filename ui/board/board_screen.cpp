@@ -5,8 +5,7 @@
 #include "core/line_codec.h"
 #include "ui/board/note_area.h"
 #include "ui/common/click_label.h"
-#include "ui/common/picture_button.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 
@@ -57,13 +56,13 @@ int centred(int outer, int inner)
 BoardScreen::BoardScreen(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("client"));
-    Image1 = new PictureWidget(this);
+    Image1 = new PictureArea(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->set_stretch(true);
 
     Shape1[0] = make_panel(this, QStringLiteral("Shape1_0"), kMainPanel);
 
-    Image3 = new PictureWidget(this);
+    Image3 = new PictureArea(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->resize(kThemePicture);
 
@@ -107,10 +106,10 @@ void BoardScreen::build_buttons()
     const std::array<int, 2> caption_widths{74, 79};
     // The upper button (index 1) lies below the lower one in the stacking order.
     for (int i : {1, 0}) {
-        Image2[i] = new PictureButton(this);
+        Image2[i] = new PictureArea(this, PictureArea::Press::Mouse);
         Image2[i]->setObjectName(QStringLiteral("Image2_%1").arg(i));
         Image2[i]->resize(kButton);
-        connect(Image2[i], &PictureButton::clicked, this, [this, i] { emit clicked(i); });
+        connect(Image2[i], &PictureArea::clicked, this, [this, i] { emit clicked(i); });
 
         Label1[i] = new ClickLabel(this);
         Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));

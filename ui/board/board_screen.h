@@ -5,8 +5,7 @@
 
 class ClickLabel;
 class NoteArea;
-class PictureButton;
-class PictureWidget;
+class PictureArea;
 class QFrame;
 class QLabel;
 
@@ -41,12 +40,12 @@ private:
     void loadimages();
     void set_button_caption(int index, const QString &caption);
 
-    PictureWidget *Image1 = nullptr;
+    PictureArea *Image1 = nullptr;
     std::array<QFrame *, 2> Shape1{};
-    PictureWidget *Image3 = nullptr;
+    PictureArea *Image3 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
-    std::array<PictureButton *, 2> Image2{};
+    std::array<PictureArea *, 2> Image2{};
     std::array<ClickLabel *, 2> Label1{};
     QLabel *Label4 = nullptr;
     NoteArea *Text1 = nullptr;

@@ -19,7 +19,8 @@ const QString kWrongPassword = QStringLiteral("Oops. Please try again.");
 
 } // namespace
 
-Form9::Form9() : WizardWindow(QStringLiteral("Form9"), Frame::Fixed, 3375)
+// The next arrow goes on past the right password only, by the board's mode (pok).
+Form9::Form9() : WizardWindow(QStringLiteral("Form9"), Window::MainMenu, Window::Step1, Frame::Fixed, 3375)
 {
     describe_window(this, QStringLiteral("Password"));
     Image3 = add_picture(QStringLiteral("Image3"), 5355, 690, 645, 810);
@@ -44,12 +45,6 @@ Form9 *Form9::open()
     auto *window = new Form9;
     window->Form_Load();
     return window;
-}
-
-void Form9::Form_Load()
-{
-    WizardWindow::Form_Load();
-    Text1->setFocus();
 }
 
 void Form9::loadimages()
@@ -85,11 +80,6 @@ void Form9::closeEvent(QCloseEvent *event)
     if (event->spontaneous())
         show_window(Window::MainMenu);
     WizardWindow::closeEvent(event);
-}
-
-void Form9::Image1_Click()
-{
-    hand_over(this, Window::MainMenu);
 }
 
 void Form9::Image2_Click()

@@ -14,9 +14,7 @@ public:
     static Form9 *open();
 
 protected:
-    void Form_Load() override;
     void loadimages() override;
-    void Image1_Click() override;
     void Image2_Click() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -27,6 +25,6 @@ private:
     bool Text1_KeyDown(QKeyEvent *event);
     void pok();
 
-    PictureWidget *Image3;
+    PictureArea *Image3;
     QLineEdit *Text1;
 };

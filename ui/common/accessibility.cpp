@@ -54,6 +54,15 @@ QAccessibleInterface *window_factory(const QString &, QObject *object)
     return widget->isWindow() ? new WindowAccessible(widget) : nullptr;
 }
 
+// A plain picture area, one that lets the mouse through, is no button.
+QAccessibleInterface *picture_factory(const QString &class_name, QObject *object)
+{
+    if (class_name != QLatin1String("PictureArea"))
+        return nullptr;
+    auto *area = static_cast<QWidget *>(object);
+    return area->testAttribute(Qt::WA_TransparentForMouseEvents) ? new QAccessibleWidget(area) : nullptr;
+}
+
 void tell_assistive_technology(QAccessibleEvent *event);
 
 // Hands an event to the platform's accessibility bridge, which Qt reaches
@@ -128,6 +137,7 @@ void install_accessibility()
         return;
     installed = true;
     QAccessible::installFactory(window_factory);
+    QAccessible::installFactory(picture_factory);
     QAccessible::installUpdateHandler(tell_assistive_technology);
 }
 

@@ -4,33 +4,37 @@
 #include <QPainter>
 #include <QWidget>
 
-void FocusMark::focus_in(QWidget *widget, const QFocusEvent *event)
+FocusMark::FocusMark(QWidget *widget) : widget_(widget)
 {
-    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
-        keyboard_ = true;
-    widget->update();
+    widget->installEventFilter(this);
 }
 
-// A message box or a menu takes the focus for a while; the mark comes back
-// with the focus.
-void FocusMark::focus_out(QWidget *widget, const QFocusEvent *event)
+bool FocusMark::eventFilter(QObject *, QEvent *event)
 {
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    if (event->type() == QEvent::FocusIn)
+        keyboard_ = keyboard_ || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    // A message box or a menu takes the focus for a while; the mark comes
+    // back with the focus.
+    else if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
         keyboard_ = false;
-    widget->update();
+    widget_->update();
+    return false;
 }
 
-void FocusMark::key_pressed(QWidget *widget)
+void FocusMark::key_pressed()
 {
     if (!keyboard_) {
         keyboard_ = true;
-        widget->update();
+        widget_->update();
     }
 }
 
-bool FocusMark::shown(const QWidget *widget) const
+bool FocusMark::shown() const
 {
-    return keyboard_ && widget->hasFocus();
+    return keyboard_ && widget_->hasFocus();
 }
 
 void FocusMark::draw(QPainter &painter, const QRect &area)

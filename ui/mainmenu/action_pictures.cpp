@@ -1,7 +1,7 @@
 #include "ui/mainmenu/action_pictures.h"
 
 #include "core/app_state.h"
-#include "ui/common/picture_button.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 
@@ -29,15 +29,14 @@ ActionPictures::ActionPictures(QWidget *area) : QObject(area)
 {
     for (int i = 0; i < kActions; ++i) {
         const Action &action = kActionTable[i];
-        auto *button = new PictureButton(area);
+        auto *button = new PictureArea(area, PictureArea::Press::MouseAndKeys);
         button->setObjectName(QStringLiteral("Image1_%1").arg(i));
         button->setGeometry(twips_rect(action.left, action.top, action.width, action.height));
         button->setToolTip(QString::fromUtf8(action.tip));
         button->setAccessibleName(QString::fromUtf8(action.tip));
-        button->set_keyboard_pressable(true);
         button->setAttribute(Qt::WA_NoMousePropagation);
-        connect(button, &PictureButton::clicked, this, [this, i] { emit clicked(i); });
-        connect(button, &PictureButton::mouse_moved, this, [this, i] { Image1_MouseMove(i); });
+        connect(button, &PictureArea::clicked, this, [this, i] { emit clicked(i); });
+        connect(button, &PictureArea::mouse_moved, this, [this, i] { Image1_MouseMove(i); });
         Image1[i] = button;
     }
 

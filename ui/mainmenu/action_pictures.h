@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <array>
 
-class PictureButton;
+class PictureArea;
 class QTimer;
 class QWidget;
 
@@ -31,7 +31,7 @@ private:
     void start_anim(int icon);
     void Timer1_Timer();
 
-    std::array<PictureButton *, kActions> Image1{};
+    std::array<PictureArea *, kActions> Image1{};
     std::array<QPixmap, kFrames> antemp;
     QTimer *Timer1 = nullptr;
 };

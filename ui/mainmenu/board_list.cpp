@@ -162,25 +162,13 @@ void BoardList::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    focus_mark_.key_pressed(this);
+    focus_mark_.key_pressed();
     emit step_requested(direction);
-}
-
-void BoardList::focusInEvent(QFocusEvent *event)
-{
-    focus_mark_.focus_in(this, event);
-    QWidget::focusInEvent(event);
-}
-
-void BoardList::focusOutEvent(QFocusEvent *event)
-{
-    focus_mark_.focus_out(this, event);
-    QWidget::focusOutEvent(event);
 }
 
 void BoardList::paintEvent(QPaintEvent *)
 {
-    if (!focus_mark_.shown(this))
+    if (!focus_mark_.shown())
         return;
     QPainter painter(this);
     FocusMark::draw(painter, rect());

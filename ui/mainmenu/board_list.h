@@ -35,12 +35,10 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QList<ClickLabel *> slots_;
     int selected_ = -1;
-    FocusMark focus_mark_;
+    FocusMark focus_mark_{this};
 };

@@ -9,8 +9,7 @@
 #include "ui/common/click_label.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
-#include "ui/common/picture_button.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/pictures.h"
 #include "ui/common/sleep.h"
 #include "ui/common/window_conventions.h"
@@ -120,7 +119,7 @@ void Form1::build_controls()
     area->installEventFilter(this);
     setCentralWidget(area);
 
-    background_ = new PictureWidget(area);
+    background_ = new PictureArea(area);
     background_->setObjectName(QStringLiteral("background"));
     background_->setGeometry(area->rect());
     // The backdrop covers the client area, so nothing is painted beneath it.
@@ -149,13 +148,12 @@ void Form1::build_controls()
 
     const std::array<QString, 2> scroll_names{QStringLiteral("Scroll Up"), QStringLiteral("Scroll Down")};
     for (int i = 0; i < 2; ++i) {
-        auto *button = new PictureButton(area);
+        auto *button = new PictureArea(area, PictureArea::Press::MouseAndKeys);
         button->setObjectName(QStringLiteral("Image2_%1").arg(i));
         button->setGeometry(place_rect(kScrollPlaces[i]));
         button->setAccessibleName(scroll_names[i]);
-        button->set_keyboard_pressable(true);
         button->setAttribute(Qt::WA_NoMousePropagation);
-        connect(button, &PictureButton::clicked, this, [this, i] { Image2_Click(i); });
+        connect(button, &PictureArea::clicked, this, [this, i] { Image2_Click(i); });
         Image2[i] = button;
     }
 
@@ -343,7 +341,7 @@ void Form1::step_selection(int direction)
 void Form1::Image2_Click(int index)
 {
     const bool up = index == 0;
-    PictureButton *button = Image2[index];
+    PictureArea *button = Image2[index];
     button->set_picture(load_picture(up ? QStringLiteral("up_s.jpg") : QStringLiteral("db_s.jpg")));
     button->repaint();
     const bool stuck = up ? top_index < 1 : top_index >= max_top;

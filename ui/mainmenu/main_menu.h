@@ -7,8 +7,7 @@
 class ActionPictures;
 class BoardList;
 class ClickLabel;
-class PictureButton;
-class PictureWidget;
+class PictureArea;
 class QAction;
 
 // The opening screen and the hub every window returns to: the board list,
@@ -59,12 +58,12 @@ private:
     void show_sound_marks();
     void cutsnd();
 
-    PictureWidget *background_ = nullptr;
+    PictureArea *background_ = nullptr;
     BoardList *board_list_ = nullptr;
     std::array<ClickLabel *, kSlots> Label1{};
     // The whole titles, which a slot may show cut short.
     std::array<QString, kSlots> slot_titles_;
-    std::array<PictureButton *, 2> Image2{};
+    std::array<PictureArea *, 2> Image2{};
     ActionPictures *action_pictures_ = nullptr;
     QAction *ms_on = nullptr;
     QAction *ms_off = nullptr;

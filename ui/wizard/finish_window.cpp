@@ -4,13 +4,13 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/window_conventions.h"
 #include "ui/wizard/board_rename.h"
 
 #include <QLabel>
 
-Form7::Form7() : WizardWindow(QStringLiteral("Form7"))
+Form7::Form7() : WizardWindow(QStringLiteral("Form7"), Window::Step5, Window::MainMenu)
 {
     describe_window(this, QStringLiteral("Finish: save the board"));
     set_next_name(QStringLiteral("Finish"));
@@ -18,8 +18,11 @@ Form7::Form7() : WizardWindow(QStringLiteral("Form7"))
     image4_ = add_picture(QStringLiteral("Image4"), 2580, 2325, 1950, 450);
     image5_ = add_picture(QStringLiteral("Image5"), 1177, 3600, 4770, 525);
 
-    label1_1_ = add_label(QStringLiteral("Label1_1"), QString(), heading_font(),
-                          twips_rect(120, 120, 6915, 825));
+    add_label(QStringLiteral("Label1_1"),
+              QStringLiteral("Congratulations! You're all set to party. A sign-in board has been "
+                             "created and will be saved under the title, '")
+                  + BoardSettings.title + QStringLiteral("'."),
+              heading_font(), twips_rect(120, 120, 6915, 825));
     add_label(QStringLiteral("Label1_0"),
               QStringLiteral("When you're ready to use your sign-in board, just click this title "
                              "on Quillora 2003's opening screen. Then select the green traffic "
@@ -33,34 +36,12 @@ Form7::Form7() : WizardWindow(QStringLiteral("Form7"))
               heading_font(), twips_rect(120, 2745, 6915, 600));
 }
 
-Form7 *Form7::open()
-{
-    auto *window = new Form7;
-    window->Form_Load();
-    return window;
-}
-
-void Form7::Form_Load()
-{
-    set_caption();
-    label1_1_->setText(QStringLiteral("Congratulations! You're all set to party. A sign-in board "
-                                      "has been created and will be saved under the title, '")
-                       + BoardSettings.title + QStringLiteral("'."));
-    loadimages();
-    show_centred();
-}
-
 void Form7::loadimages()
 {
     WizardWindow::loadimages();
     load_into(image3_, QStringLiteral("fdiv1.jpg"));
     load_into(image4_, QStringLiteral("fdiv2.jpg"));
     load_into(image5_, QStringLiteral("pbanner.jpg"));
-}
-
-void Form7::Image1_Click()
-{
-    hand_over(this, Window::Step5);
 }
 
 // The old files of a retitled board are touched only once the board is safe

@@ -2,8 +2,7 @@
 
 #include "ui/wizard/wizard_window.h"
 
-class PictureWidget;
-class QLabel;
+class PictureArea;
 
 // The wizard's last window: tells the title the board is saved under, and
 // its finish arrow saves the board and returns to the main menu.
@@ -11,19 +10,16 @@ class Form7 : public WizardWindow {
     Q_OBJECT
 public:
     // Creates the window afresh and shows it.
-    static Form7 *open();
+    static WizardWindow *open() { return opened(new Form7); }
 
 protected:
-    void Form_Load() override;
     void loadimages() override;
-    void Image1_Click() override;
     void Image2_Click() override;
 
 private:
     Form7();
 
-    QLabel *label1_1_;
-    PictureWidget *image3_;
-    PictureWidget *image4_;
-    PictureWidget *image5_;
+    PictureArea *image3_;
+    PictureArea *image4_;
+    PictureArea *image5_;
 };

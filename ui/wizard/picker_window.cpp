@@ -1,7 +1,7 @@
 #include "ui/wizard/picker_window.h"
 
 #include "ui/common/accessibility.h"
-#include "ui/common/picture_button.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 #include "ui/wizard/shape_outline.h"
@@ -23,13 +23,14 @@ int row_of(int index)
 
 } // namespace
 
-PickerWindow::PickerWindow(const QString &object_name, const PickerDesign &design)
-    : WizardWindow(object_name), design_(design)
+PickerWindow::PickerWindow(const QString &object_name, const PickerDesign &design, Window back,
+                           Window next)
+    : WizardWindow(object_name, back, next), design_(design)
 {
     add_label(QStringLiteral("Label1_0"), design.heading, heading_font(),
               twips_rect(120, 120, 6435, 375));
     for (int i = 0; i < 7; ++i) {
-        auto *thumb = new PictureButton(this);
+        auto *thumb = new PictureArea(this, PictureArea::Press::Mouse);
         thumb->setObjectName(QStringLiteral("Image3_%1").arg(i));
         thumb->setAccessibleName(design.captions[i]);
         thumb->setGeometry(twips_rect(design.thumb_left[i], kRowTop[row_of(i)], kThumbSize, kThumbSize));
@@ -37,7 +38,7 @@ PickerWindow::PickerWindow(const QString &object_name, const PickerDesign &desig
         // The framed thumbnail is the checked one of the seven.
         thumb->setCheckable(true);
         thumb->setAutoExclusive(true);
-        connect(thumb, &PictureButton::clicked, this, [this, i] { Image3_Click(i); });
+        connect(thumb, &PictureArea::clicked, this, [this, i] { Image3_Click(i); });
         image3_[i] = thumb;
 
         QLabel *caption = add_label(QStringLiteral("Label2_%1").arg(i), design.captions[i],

@@ -5,7 +5,7 @@
 
 #include <array>
 
-class PictureButton;
+class PictureArea;
 class ShapeOutline;
 
 // What tells the backdrop picker from the theme picker.
@@ -24,11 +24,11 @@ struct PickerDesign {
 class PickerWindow : public WizardWindow {
     Q_OBJECT
 protected:
-    PickerWindow(const QString &object_name, const PickerDesign &design);
+    PickerWindow(const QString &object_name, const PickerDesign &design, Window back, Window next);
 
     void loadimages() override;
     void retval() override;
-    void setval();
+    void setval() override;
 
 private:
     void outline_empty_thumbnails();
@@ -36,7 +36,7 @@ private:
     void Image3_Click(int index);
 
     const PickerDesign &design_;
-    std::array<PictureButton *, 7> image3_{};
+    std::array<PictureArea *, 7> image3_{};
     ShapeOutline *shape1_;
     qint16 sel_idx = 0;
 };

@@ -3,9 +3,8 @@
 #include "core/app_folder.h"
 #include "core/board_file.h"
 #include "ui/common/accessibility.h"
-#include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/window_conventions.h"
 #include "ui/wizard/one_line_validator.h"
 #include "ui/wizard/shape_outline.h"
@@ -46,7 +45,7 @@ QLineEdit *make_text_box(QWidget *parent, const QString &object_name, const QStr
 
 } // namespace
 
-Form2::Form2() : WizardWindow(QStringLiteral("Form2"))
+Form2::Form2() : WizardWindow(QStringLiteral("Form2"), Window::MainMenu, Window::Step2)
 {
     describe_window(this, QStringLiteral("Step 1 of 5: title and password"));
     auto *shape = new ShapeOutline(Qt::black, 1, this);
@@ -72,19 +71,6 @@ Form2::Form2() : WizardWindow(QStringLiteral("Form2"))
     // The title keeps the text box's own limit of 32767 characters, the most
     // a title may have.
     setTabOrder(text1_, text2_);
-}
-
-Form2 *Form2::open()
-{
-    auto *window = new Form2;
-    window->Form_Load();
-    return window;
-}
-
-void Form2::Form_Load()
-{
-    WizardWindow::Form_Load();
-    text1_->setFocus();
 }
 
 void Form2::loadimages()
@@ -152,17 +138,4 @@ bool Form2::valid_title_char(const QString &character)
     if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'))
         return true;
     return c == u' ' || QStringView(u")(.&'-,").contains(QChar(c));
-}
-
-void Form2::Image1_Click()
-{
-    hand_over(this, Window::MainMenu);
-}
-
-void Form2::Image2_Click()
-{
-    if (!valdata())
-        return;
-    setval();
-    hand_over(this, Window::Step2);
 }

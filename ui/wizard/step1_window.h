@@ -2,7 +2,7 @@
 
 #include "ui/wizard/wizard_window.h"
 
-class PictureWidget;
+class PictureArea;
 class QLineEdit;
 
 // Step 1: the board's title and its privacy password.
@@ -10,7 +10,7 @@ class Form2 : public WizardWindow {
     Q_OBJECT
 public:
     // Creates the window afresh and shows it.
-    static Form2 *open();
+    static WizardWindow *open() { return opened(new Form2); }
 
     // A title is not empty and made of allowed characters only.
     static bool valid_title(const QString &text);
@@ -18,19 +18,16 @@ public:
     static bool valid_title_char(const QString &character);
 
 protected:
-    void Form_Load() override;
     void loadimages() override;
     void retval() override;
-    void Image1_Click() override;
-    void Image2_Click() override;
 
 private:
     Form2();
-    bool valdata();
-    void setval();
+    bool valdata() override;
+    void setval() override;
 
     QLineEdit *text1_;
     QLineEdit *text2_;
-    PictureWidget *image3_;
-    PictureWidget *image4_;
+    PictureArea *image3_;
+    PictureArea *image4_;
 };

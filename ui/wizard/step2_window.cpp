@@ -1,7 +1,6 @@
 #include "ui/wizard/step2_window.h"
 
 #include "ui/common/accessibility.h"
-#include "ui/common/hand_over.h"
 
 namespace {
 
@@ -20,25 +19,7 @@ const PickerDesign kBackdrops{
 
 } // namespace
 
-Form3::Form3() : PickerWindow(QStringLiteral("Form3"), kBackdrops)
+Form3::Form3() : PickerWindow(QStringLiteral("Form3"), kBackdrops, Window::Step1, Window::Step3)
 {
     describe_window(this, QStringLiteral("Step 2 of 5: backdrop"));
-}
-
-Form3 *Form3::open()
-{
-    auto *window = new Form3;
-    window->Form_Load();
-    return window;
-}
-
-void Form3::Image1_Click()
-{
-    hand_over(this, Window::Step1);
-}
-
-void Form3::Image2_Click()
-{
-    setval();
-    hand_over(this, Window::Step3);
 }

@@ -7,11 +7,7 @@ class Form3 : public PickerWindow {
     Q_OBJECT
 public:
     // Creates the window afresh and shows it.
-    static Form3 *open();
-
-protected:
-    void Image1_Click() override;
-    void Image2_Click() override;
+    static WizardWindow *open() { return opened(new Form3); }
 
 private:
     Form3();

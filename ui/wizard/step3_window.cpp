@@ -1,7 +1,6 @@
 #include "ui/wizard/step3_window.h"
 
 #include "ui/common/accessibility.h"
-#include "ui/common/hand_over.h"
 
 namespace {
 
@@ -19,25 +18,7 @@ const PickerDesign kThemes{
 
 } // namespace
 
-Form4::Form4() : PickerWindow(QStringLiteral("Form4"), kThemes)
+Form4::Form4() : PickerWindow(QStringLiteral("Form4"), kThemes, Window::Step2, Window::Step4)
 {
     describe_window(this, QStringLiteral("Step 3 of 5: theme"));
-}
-
-Form4 *Form4::open()
-{
-    auto *window = new Form4;
-    window->Form_Load();
-    return window;
-}
-
-void Form4::Image1_Click()
-{
-    hand_over(this, Window::Step2);
-}
-
-void Form4::Image2_Click()
-{
-    setval();
-    hand_over(this, Window::Step4);
 }

@@ -3,9 +3,8 @@
 #include "core/board_file.h"
 #include "core/line_codec.h"
 #include "ui/common/accessibility.h"
-#include "ui/common/hand_over.h"
 #include "ui/common/message_box.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/text_box.h"
 #include "ui/common/window_conventions.h"
 #include "ui/wizard/one_line_validator.h"
@@ -15,7 +14,7 @@
 #include <QTextDocument>
 #include <limits>
 
-Form5::Form5() : WizardWindow(QStringLiteral("Form5"), Frame::Resizable)
+Form5::Form5() : WizardWindow(QStringLiteral("Form5"), Window::Step3, Window::Step5, Frame::Resizable)
 {
     describe_window(this, QStringLiteral("Step 4 of 5: welcome and thank-you messages"));
     add_label(QStringLiteral("Label1_0"),
@@ -48,19 +47,6 @@ Form5::Form5() : WizardWindow(QStringLiteral("Form5"), Frame::Resizable)
     setTabOrder(text1_, text2_);
 
     image3_ = add_picture(QStringLiteral("Image3"), 2775, 3390, 2130, 720);
-}
-
-Form5 *Form5::open()
-{
-    auto *window = new Form5;
-    window->Form_Load();
-    return window;
-}
-
-void Form5::Form_Load()
-{
-    WizardWindow::Form_Load();
-    text1_->setFocus();
 }
 
 void Form5::loadimages()
@@ -97,17 +83,4 @@ bool Form5::valdata()
         return false;
     }
     return true;
-}
-
-void Form5::Image1_Click()
-{
-    hand_over(this, Window::Step3);
-}
-
-void Form5::Image2_Click()
-{
-    if (!valdata())
-        return;
-    setval();
-    hand_over(this, Window::Step5);
 }

@@ -2,7 +2,7 @@
 
 #include "ui/wizard/wizard_window.h"
 
-class PictureWidget;
+class PictureArea;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -12,21 +12,18 @@ class Form5 : public WizardWindow {
     Q_OBJECT
 public:
     // Creates the window afresh and shows it.
-    static Form5 *open();
+    static WizardWindow *open() { return opened(new Form5); }
 
 protected:
-    void Form_Load() override;
     void loadimages() override;
     void retval() override;
-    void Image1_Click() override;
-    void Image2_Click() override;
 
 private:
     Form5();
-    bool valdata();
-    void setval();
+    bool valdata() override;
+    void setval() override;
 
     QPlainTextEdit *text1_;
     QLineEdit *text2_;
-    PictureWidget *image3_;
+    PictureArea *image3_;
 };

@@ -4,8 +4,7 @@
 #include "core/board_file.h"
 #include "core/sound.h"
 #include "ui/common/accessibility.h"
-#include "ui/common/hand_over.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/window_conventions.h"
 
 #include <QDir>
@@ -55,7 +54,7 @@ QString selected_text(const QListWidget *list)
 
 } // namespace
 
-Form6::Form6() : WizardWindow(QStringLiteral("Form6"))
+Form6::Form6() : WizardWindow(QStringLiteral("Form6"), Window::Step4, Window::Finish)
 {
     describe_window(this, QStringLiteral("Step 5 of 5: sound effects"));
     image5_ = add_picture(QStringLiteral("Image5"), 5670, 45, 1410, 735);
@@ -79,27 +78,11 @@ Form6::Form6() : WizardWindow(QStringLiteral("Form6"))
     add_label(QStringLiteral("Label1_3"), QStringLiteral("Tip: Double-click a sound to preview it."),
               ms_sans_serif(8.25, true), twips_rect(825, 3840, 5475, 240), Qt::AlignHCenter | Qt::AlignTop);
     setTabOrder(list1_[0], list1_[1]);
+    fill_choices();
 
     for (int j = 0; j < 2; ++j)
         connect(list1_[j], &QListWidget::itemDoubleClicked, this,
                 [this, j](QListWidgetItem *item) { List1_DblClick(j, item); });
-}
-
-Form6 *Form6::open()
-{
-    auto *window = new Form6;
-    window->Form_Load();
-    return window;
-}
-
-void Form6::Form_Load()
-{
-    set_caption();
-    loadimages();
-    fill_choices();
-    show_centred();
-    retval();
-    list1_[0]->setFocus();
 }
 
 void Form6::loadimages()
@@ -154,15 +137,4 @@ void Form6::List1_DblClick(int, QListWidgetItem *item)
 {
     if (item)
         play_file(item->data(Qt::UserRole).toString());
-}
-
-void Form6::Image1_Click()
-{
-    hand_over(this, Window::Step4);
-}
-
-void Form6::Image2_Click()
-{
-    setval();
-    hand_over(this, Window::Finish);
 }

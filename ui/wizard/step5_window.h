@@ -4,7 +4,7 @@
 
 #include <array>
 
-class PictureWidget;
+class PictureArea;
 class QListWidget;
 class QListWidgetItem;
 
@@ -14,24 +14,21 @@ class Form6 : public WizardWindow {
     Q_OBJECT
 public:
     // Creates the window afresh and shows it.
-    static Form6 *open();
+    static WizardWindow *open() { return opened(new Form6); }
 
 protected:
-    void Form_Load() override;
     void loadimages() override;
     void retval() override;
-    void Image1_Click() override;
-    void Image2_Click() override;
 
 private:
     Form6();
     void fill_choices();
     void frl(const QString &search, int lst);
-    void setval();
+    void setval() override;
     void List1_DblClick(int index, QListWidgetItem *item);
 
     std::array<QListWidget *, 2> list1_{};
-    PictureWidget *image3_;
-    PictureWidget *image4_;
-    PictureWidget *image5_;
+    PictureArea *image3_;
+    PictureArea *image4_;
+    PictureArea *image5_;
 };

@@ -1,8 +1,7 @@
 #include "ui/wizard/wizard_window.h"
 
 #include "ui/common/click_label.h"
-#include "ui/common/picture_button.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/pictures.h"
 #include "ui/common/window_conventions.h"
 
@@ -20,7 +19,9 @@ QFont heading_font()
     return ms_sans_serif(9.75, true);
 }
 
-WizardWindow::WizardWindow(const QString &object_name, Frame frame, int arrows_top)
+WizardWindow::WizardWindow(const QString &object_name, Window back, Window next, Frame frame,
+                           int arrows_top)
+    : back_window_(back), next_window_(next)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(object_name);
@@ -29,7 +30,7 @@ WizardWindow::WizardWindow(const QString &object_name, Frame frame, int arrows_t
     else
         resize(kClientWidth, kClientHeight);
 
-    background_ = new PictureWidget(this);
+    background_ = new PictureArea(this);
     background_->setObjectName(QStringLiteral("background"));
     background_->setGeometry(0, 0, kClientWidth, kClientHeight);
 
@@ -37,8 +38,14 @@ WizardWindow::WizardWindow(const QString &object_name, Frame frame, int arrows_t
                        twips_rect(120, arrows_top, 585, 705));
     next_ = make_click_area(this, QStringLiteral("Image2"), QStringLiteral("Next"),
                        twips_rect(6405, arrows_top, 585, 705));
-    connect(back_, &PictureButton::clicked, this, &WizardWindow::Image1_Click);
-    connect(next_, &PictureButton::clicked, this, &WizardWindow::Image2_Click);
+    connect(back_, &PictureArea::clicked, this, &WizardWindow::Image1_Click);
+    connect(next_, &PictureArea::clicked, this, &WizardWindow::Image2_Click);
+}
+
+WizardWindow *WizardWindow::opened(WizardWindow *window)
+{
+    window->Form_Load();
+    return window;
 }
 
 void WizardWindow::Form_Load()
@@ -47,6 +54,27 @@ void WizardWindow::Form_Load()
     loadimages();
     show_centred();
     retval();
+    // The first control of the tab order takes the keyboard as by a click,
+    // so its text is not selected as it would be by Tab.
+    for (QWidget *control = nextInFocusChain(); control != this; control = control->nextInFocusChain()) {
+        if (control->focusPolicy() & Qt::TabFocus) {
+            control->setFocus();
+            break;
+        }
+    }
+}
+
+void WizardWindow::Image1_Click()
+{
+    hand_over(this, back_window_);
+}
+
+void WizardWindow::Image2_Click()
+{
+    if (!valdata())
+        return;
+    setval();
+    hand_over(this, next_window_);
 }
 
 void WizardWindow::loadimages()
@@ -77,16 +105,16 @@ void WizardWindow::set_next_name(const QString &accessible_name)
     next_->setAccessibleName(accessible_name);
 }
 
-PictureWidget *WizardWindow::add_picture(const QString &object_name, int left, int top,
-                                         int width, int height)
+PictureArea *WizardWindow::add_picture(const QString &object_name, int left, int top,
+                                       int width, int height)
 {
-    auto *picture = new PictureWidget(this);
+    auto *picture = new PictureArea(this);
     picture->setObjectName(object_name);
     picture->setGeometry(twips_rect(left, top, width, height));
     return picture;
 }
 
-void WizardWindow::load_into(PictureWidget *widget, const QString &file_name)
+void WizardWindow::load_into(PictureArea *widget, const QString &file_name)
 {
     widget->set_picture(load_picture(file_name));
     widget->fit_to_picture();

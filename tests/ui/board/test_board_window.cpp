@@ -2,8 +2,7 @@
 #include "tests/ui/board/board_driver.h"
 #include "ui/board/note_area.h"
 #include "ui/common/click_label.h"
-#include "ui/common/picture_button.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/window_conventions.h"
 #include "ui/mainmenu/help_texts.h"
 #include "ui/mainmenu/main_menu.h"
@@ -188,14 +187,14 @@ void TestBoardWindow::pictures_follow_the_board()
     BoardSettings.theme_idx = 5;
     Form8 *board = open_board();
     QVERIFY(board);
-    auto *backdrop = child<PictureWidget>(board, "Image1");
+    auto *backdrop = child<PictureArea>(board, "Image1");
     QVERIFY(!backdrop->picture().isNull());
     QCOMPARE(backdrop->size(), board->centralWidget()->size());
-    auto *theme = child<PictureWidget>(board, "Image3");
+    auto *theme = child<PictureArea>(board, "Image3");
     QVERIFY(!theme->picture().isNull());
     QCOMPARE(theme->size(), QSize(50, 40));
-    QVERIFY(!child<PictureButton>(board, "Image2_1")->picture().isNull());
-    QVERIFY(child<PictureButton>(board, "Image2_0")->picture().isNull()); // no xmark.jpg
+    QVERIFY(!child<PictureArea>(board, "Image2_1")->picture().isNull());
+    QVERIFY(child<PictureArea>(board, "Image2_0")->picture().isNull()); // no xmark.jpg
     delete board;
 
     // Index -1 names b_-1.jpg and t_-1.jpg, which are not there.
@@ -204,11 +203,11 @@ void TestBoardWindow::pictures_follow_the_board()
     board_mode = kBrowseMode;
     board = open_board();
     QVERIFY(board);
-    QVERIFY(child<PictureWidget>(board, "Image1")->picture().isNull());
-    QVERIFY(child<PictureWidget>(board, "Image3")->picture().isNull());
-    QCOMPARE(child<PictureWidget>(board, "Image3")->size(), QSize(129, 121));
-    QVERIFY(child<PictureButton>(board, "Image2_1")->picture().isNull()); // no svf.jpg
-    QVERIFY(!child<PictureButton>(board, "Image2_0")->picture().isNull());
+    QVERIFY(child<PictureArea>(board, "Image1")->picture().isNull());
+    QVERIFY(child<PictureArea>(board, "Image3")->picture().isNull());
+    QCOMPARE(child<PictureArea>(board, "Image3")->size(), QSize(129, 121));
+    QVERIFY(child<PictureArea>(board, "Image2_1")->picture().isNull()); // no svf.jpg
+    QVERIFY(!child<PictureArea>(board, "Image2_0")->picture().isNull());
 }
 
 void TestBoardWindow::guest_saves_notes_to_the_signature_file()

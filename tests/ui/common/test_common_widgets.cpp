@@ -1,12 +1,12 @@
 #include "tests/support/test_support.h"
 #include "ui/common/click_label.h"
 #include "ui/common/message_box.h"
-#include "ui/common/picture_button.h"
-#include "ui/common/picture_widget.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/pictures.h"
 #include "ui/common/sleep.h"
 #include "ui/common/window_conventions.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 class CommonWidgetsTest : public WindowTest {
     Q_OBJECT
@@ -112,10 +113,12 @@ private slots:
         QCOMPARE(sharp.size(), QSize(16, 12));
         QCOMPARE(sharp.devicePixelRatio(), 2.0);
         QCOMPARE(sharp.deviceIndependentSize(), QSizeF(8, 6));
-        PictureWidget shown;
+        PictureArea shown(nullptr);
         shown.set_picture(sharp);
         shown.fit_to_picture();
         QCOMPARE(shown.size(), QSize(8, 6));
+        shown.clear_picture();
+        QVERIFY(shown.picture().isNull());
 
         const QPixmap at_one = load_picture(QStringLiteral("pic.jpg"), 1.0);
         QCOMPARE(at_one.size(), QSize(8, 6));
@@ -244,51 +247,63 @@ private slots:
         QCOMPARE(asked, QList<int>{175});
     }
 
-    void picture_button_mouse_only()
+    // What a click may land on: a plain picture lets the mouse through, a
+    // picture button and a click label answer the left button only.
+    void clickable_areas_answer_the_mouse_only_data()
     {
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::newRow("plain picture") << false << QAccessible::Client;
+        QTest::newRow("picture button") << true << QAccessible::Button;
+        QTest::newRow("click label") << true << QAccessible::StaticText;
+    }
+
+    void clickable_areas_answer_the_mouse_only()
+    {
+        QFETCH(bool, answers);
+        QFETCH(QAccessible::Role, role);
         QWidget window;
         window.resize(200, 200);
-        auto *button = new PictureButton(&window);
-        button->setGeometry(10, 10, 50, 40);
+        const QByteArray kind = QTest::currentDataTag();
+        QWidget *area = kind == "click label" ? static_cast<QWidget *>(new ClickLabel(&window))
+            : new PictureArea(&window, kind == "plain picture" ? PictureArea::Press::None
+                                                                : PictureArea::Press::Mouse);
+        area->setGeometry(10, 10, 50, 40);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QSignalSpy clicks(button, &PictureButton::clicked);
-        QSignalSpy moves(button, &PictureButton::mouse_moved);
+        QSignalSpy clicks(area, SIGNAL(clicked()));
+        QSignalSpy moves(area, SIGNAL(mouse_moved()));
+        QCOMPARE(QAccessible::queryAccessibleInterface(area)->role(), role);
 
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(clicks.size(), 1);
+        // The mouse comes to the window, which hands it to what lies there.
+        QWindow *screen = window.windowHandle();
+        QTest::mouseClick(screen, Qt::LeftButton, {}, QPoint(15, 15));
+        QCOMPARE(clicks.size(), answers ? 1 : 0);
+        QTest::mouseClick(screen, Qt::RightButton, {}, QPoint(15, 15));
         // Pressed inside, released outside: no click.
-        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(120, 120));
-        QCOMPARE(clicks.size(), 1);
+        QTest::mousePress(screen, Qt::LeftButton, {}, QPoint(15, 15));
+        QTest::mouseRelease(screen, Qt::LeftButton, {}, QPoint(130, 130));
         // Keys do not work it.
-        QCOMPARE(button->focusPolicy(), Qt::NoFocus);
-        QTest::keyClick(button, Qt::Key_Space);
-        QTest::keyClick(button, Qt::Key_Return);
-        QCOMPARE(clicks.size(), 1);
+        QCOMPARE(area->focusPolicy(), Qt::NoFocus);
+        QTest::keyClick(area, Qt::Key_Space);
+        QTest::keyClick(area, Qt::Key_Return);
+        QCOMPARE(clicks.size(), answers ? 1 : 0);
 
-        QTest::mouseMove(button, QPoint(3, 3));
-        QTest::mouseMove(button, QPoint(9, 7));
-        QCOMPARE(moves.size(), 2);
-
-        QPixmap picture(12, 9);
-        picture.fill(Qt::blue);
-        button->set_picture(picture);
-        QCOMPARE(button->picture().size(), QSize(12, 9));
-        button->clear_picture();
-        QVERIFY(button->picture().isNull());
+        moves.clear();
+        QTest::mouseMove(screen, QPoint(13, 13));
+        QTest::mouseMove(screen, QPoint(19, 17));
+        QCOMPARE(moves.size(), answers ? 2 : 0);
     }
 
     void picture_button_pressed_by_keys_where_allowed()
     {
         QWidget window;
         window.resize(200, 200);
-        auto *button = new PictureButton(&window);
+        auto *button = new PictureArea(&window, PictureArea::Press::MouseAndKeys);
         button->setGeometry(10, 10, 50, 40);
-        button->set_keyboard_pressable(true);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QSignalSpy clicks(button, &PictureButton::clicked);
+        QSignalSpy clicks(button, &PictureArea::clicked);
         QCOMPARE(button->focusPolicy(), Qt::TabFocus);
         QTest::keyClick(button, Qt::Key_Space);
         QTest::keyClick(button, Qt::Key_Return);
@@ -299,29 +314,9 @@ private slots:
         QCOMPARE(clicks.size(), 3);
     }
 
-    void click_label_and_make_label()
+    void make_label_in_the_program_style()
     {
         QWidget window;
-        window.resize(300, 100);
-        auto *label = new ClickLabel(&window);
-        label->setText(QStringLiteral("Party"));
-        label->setGeometry(10, 10, 120, 20);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QSignalSpy clicks(label, &ClickLabel::clicked);
-        QSignalSpy moves(label, &ClickLabel::mouse_moved);
-
-        QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(clicks.size(), 1);
-        QTest::mouseClick(label, Qt::RightButton);
-        QCOMPARE(clicks.size(), 1);
-        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(200, 60));
-        QCOMPARE(clicks.size(), 1);
-        QVERIFY(label->hasMouseTracking());
-        QTest::mouseMove(label, QPoint(4, 4));
-        QVERIFY(moves.size() >= 1);
-
         QLabel *made = make_label(&window, QStringLiteral("Label2"), QStringLiteral("<b>x</b>"),
                                   ms_sans_serif(12, true), QRect(5, 6, 70, 30), Qt::AlignHCenter);
         QCOMPARE(made->objectName(), QStringLiteral("Label2"));

@@ -6,7 +6,7 @@
 #include "ui/board/board_window.h"
 #include "ui/board/export_window.h"
 #include "ui/board/password_gate.h"
-#include "ui/common/picture_button.h"
+#include "ui/common/picture_area.h"
 #include "ui/common/sleep.h"
 #include "ui/mainmenu/main_menu.h"
 #include "ui/wizard/step1_window.h"
@@ -57,14 +57,14 @@ QStringList slot_texts(Form1 *w)
     return out;
 }
 
-PictureButton *action_picture(Form1 *w, int i)
+PictureArea *action_picture(Form1 *w, int i)
 {
-    return w->findChild<PictureButton *>(QStringLiteral("Image1_%1").arg(i));
+    return w->findChild<PictureArea *>(QStringLiteral("Image1_%1").arg(i));
 }
 
-PictureButton *scroll_button(Form1 *w, int i)
+PictureArea *scroll_button(Form1 *w, int i)
 {
-    return w->findChild<PictureButton *>(QStringLiteral("Image2_%1").arg(i));
+    return w->findChild<PictureArea *>(QStringLiteral("Image2_%1").arg(i));
 }
 
 QAction *menu_item(Form1 *w, const char *name)
@@ -121,7 +121,7 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)
-            painted.append(static_cast<PictureButton *>(watched)->picture().size());
+            painted.append(static_cast<PictureArea *>(watched)->picture().size());
         return false;
     }
 };
@@ -447,8 +447,8 @@ private slots:
         }
         Form1 *w = open_menu();
         auto *timer = w->findChild<QTimer *>(QStringLiteral("Timer1"));
-        PictureButton *go = action_picture(w, 2);
-        PictureButton *quit = action_picture(w, 4);
+        PictureArea *go = action_picture(w, 2);
+        PictureArea *quit = action_picture(w, 4);
 
         QTest::mouseMove(go);
         QVERIFY(timer->isActive());

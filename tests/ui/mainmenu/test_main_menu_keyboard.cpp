@@ -5,7 +5,7 @@
 #include "tests/support/test_support.h"
 #include "ui/board/board_window.h"
 #include "ui/common/click_label.h"
-#include "ui/common/picture_button.h"
+#include "ui/common/picture_area.h"
 #include "ui/mainmenu/board_list.h"
 #include "ui/mainmenu/main_menu.h"
 #include "ui/wizard/step1_window.h"

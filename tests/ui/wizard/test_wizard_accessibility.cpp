@@ -70,7 +70,7 @@ private slots:
             QCOMPARE(accessible(current())->role(), QAccessible::Window);
             QCOMPARE(description(), expected[step]);
             // The arrows stay the mouse's.
-            QCOMPARE(part<PictureButton>("Image2")->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(part<PictureArea>("Image2")->focusPolicy(), Qt::NoFocus);
             if (step + 1 < expected.size())
                 QVERIFY(next());
         }

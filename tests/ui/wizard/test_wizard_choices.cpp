@@ -15,9 +15,9 @@
 
 namespace {
 
-PictureButton *thumb(int i)
+PictureArea *thumb(int i)
 {
-    return part<PictureButton>(qPrintable(QStringLiteral("Image3_%1").arg(i)));
+    return part<PictureArea>(qPrintable(QStringLiteral("Image3_%1").arg(i)));
 }
 
 int framed_thumbnail()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/common/picture_button.h"
+#include "ui/common/picture_area.h"
 
 #include <QApplication>
 #include <QTest>
@@ -51,7 +51,7 @@ template <typename T> T *part(const char *name)
 // Clicks a picture area of the current window; false when it is not there.
 inline bool click(const char *name)
 {
-    auto *area = part<PictureButton>(name);
+    auto *area = part<PictureArea>(name);
     if (!area)
         return false;
     QTest::mouseClick(area, Qt::LeftButton);
