@@ -1,9 +1,10 @@
 #include "core/app_folder.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,50 +47,58 @@ QString media_path(const QString &file_name)
     return app_path(QStringLiteral("media/") + file_name);
 }
 
-QString audio_path(const QString &base_name)
-{
-    return app_path(QStringLiteral("audio/") + base_name + QStringLiteral(".wav"));
-}
-
 QString resolve_audio_file(const QString &base_name)
 {
-    const QString exact = audio_path(base_name);
-    if (QFileInfo(exact).isFile() || base_name.contains(QLatin1Char('/')))
-        return exact;
-    const QString wanted = base_name + QStringLiteral(".wav");
-    QDir dir(app_path(QStringLiteral("audio")));
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &entry : entries) {
-        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    }
-    return exact;
+    const QString folder = app_path(QStringLiteral("audio"));
+    const QString wav = QStringLiteral(".wav");
+    const QString found = find_app_file(base_name, wav, folder);
+    return found.isEmpty() ? folder + QLatin1Char('/') + base_name + wav : found;
 }
 
-QString find_app_file(const QString &name, const QString &ext)
+namespace {
+
+// Whether something is at path; a link there is not followed.
+bool lstat_path(const QString &path, struct stat &st)
+{
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// The entry of `folder`, of whatever kind, that name + ext names in any
+// case: the exact spelling when it exists, else the first such name in code
+// point order; empty when there is none. Only when the exact spelling is
+// absent is the folder read, one entry at a time, whatever its size.
+QString matching_entry(const QString &name, const QString &ext, const QString &folder)
+{
+    const QString wanted = name + ext;
+    const QString exact = folder + QLatin1Char('/') + wanted;
+    struct stat st {};
+    if (lstat_path(exact, st))
+        return exact;
+    QString found;
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        const QString entry = entries.nextFileInfo().fileName();
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0 && (found.isEmpty() || entry < found))
+            found = entry;
+    }
+    return found.isEmpty() ? QString() : folder + QLatin1Char('/') + found;
+}
+
+} // namespace
+
+QString find_app_file(const QString &name, const QString &ext, const QString &folder)
 {
     if (!names_app_file(name, ext))
         return {};
-    const QString wanted = name + ext;
-    const QString exact = app_path(wanted);
-    if (QFileInfo(exact).isFile())
-        return exact;
-    // Only when the exact spelling is absent is the folder read; only regular
-    // files count (not a folder, a pipe or a device of that name).
-    QDir dir(app_folder());
-    const QStringList entries =
-        dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QString &entry : entries) {
-        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    }
-    return {};
+    const QString entry = matching_entry(name, ext, folder);
+    struct stat st {};
+    return lstat_path(entry, st) && S_ISREG(st.st_mode) ? entry : QString();
 }
 
 QString resolve_app_file(const QString &name, const QString &ext)
 {
     if (!names_app_file(name, ext))
         return {};
-    const QString found = find_app_file(name, ext);
-    return found.isEmpty() ? app_path(name + ext) : found;
+    const QString entry = matching_entry(name, ext, app_folder());
+    return entry.isEmpty() ? app_path(name + ext) : entry;
 }

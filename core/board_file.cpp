@@ -4,20 +4,15 @@
 #include "core/line_codec.h"
 #include "core/safe_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QVector>
 #include <cmath>
 #include <limits>
 
-#include <sys/stat.h>
-
 BoardDefinition BoardSettings;
 
 namespace {
-
-const QString kBoardExt = QStringLiteral(".qla");
 
 // A number is written as its digits with a blank in the place of the sign
 // when it is not negative, and one blank behind: " 3 ", "-1 ".
@@ -170,25 +165,7 @@ bool save_board(const QString &name)
 
 bool title_fits_file_names(const QString &title)
 {
-    return names_app_file(title, kBoardExt) && names_app_file(title, QStringLiteral(".sig"));
-}
-
-bool file_exists(const QString &path)
-{
-    if (path.isEmpty() || path.contains(QChar(0)))
-        return false;
-    const QFileInfo info(path);
-    struct stat st {};
-    if (::lstat(QFile::encodeName(path).constData(), &st) == 0)
-        return S_ISREG(st.st_mode);
-    const QDir dir = info.dir();
-    const QString wanted = info.fileName();
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString &entry : entries) {
-        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    return names_app_file(title, kBoardExt) && names_app_file(title, kNotesExt);
 }
 
 QString strip_ext(const QString &name)

@@ -55,15 +55,16 @@ QByteArray board_file_bytes(const BoardDefinition &board);
 // their values).
 void parse_board_file(const QByteArray &bytes, BoardDefinition &board);
 
+// A board's two files in the app folder are named after its title: its
+// settings title + kBoardExt, its notes title + kNotesExt.
+inline const QString kBoardExt = QStringLiteral(".qla");
+inline const QString kNotesExt = QStringLiteral(".sig");
+
 // The longest title the file system can hold as the name of the board's
-// files (title + ".qla", title + ".sig"), in bytes once encoded.
+// files, in bytes once encoded.
 inline constexpr qsizetype kMaxTitleBytes = kMaxFileNameBytes - 4;
 // True when the title can name both of the board's files.
 bool title_fits_file_names(const QString &title);
-
-// True when a regular file (not a folder, a link or a pipe) of that path
-// exists; the file name is matched without regard to case.
-bool file_exists(const QString &path);
 
 // The name without its last four characters ("Party.qla" gives "Party").
 QString strip_ext(const QString &name);

@@ -87,6 +87,21 @@ QString decode_line(QByteArrayView bytes)
     return decode_cp1252(bytes);
 }
 
+QString widget_text(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QString stored_text(QString text)
+{
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
 void append_text_lines(QByteArray &out, QStringView text)
 {
     qsizetype start = 0;

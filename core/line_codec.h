@@ -16,6 +16,12 @@ QString decode_line(QByteArrayView bytes);
 // encoded and followed by CR LF. An empty text gives one empty line.
 void append_text_lines(QByteArray &out, QStringView text);
 
+// Texts in memory break their lines with CR LF, as the files do; a text
+// widget breaks them with "\n", a document's raw text with U+2029 between
+// paragraphs and U+2028 inside one.
+QString widget_text(QString text);
+QString stored_text(QString text);
+
 // Calls fn(line) for every line of `bytes`. A line ends at CR, at CR LF or at
 // LF, which is not part of it; a last line without an end counts too.
 template <typename Fn> void for_each_line(QByteArrayView bytes, Fn &&fn)

@@ -15,8 +15,6 @@ qsizetype sig_pos = 0;
 
 namespace {
 
-const QString kSigExt = QStringLiteral(".sig");
-
 // Enough of a file's end to see its last line when that line could be a
 // separator, and the line before it.
 constexpr qsizetype kTailBytes = 24;
@@ -70,12 +68,6 @@ Appended append_durably(const QString &path, const QByteArray &bytes)
 }
 
 } // namespace
-
-void NoteTable::clear()
-{
-    text_ = QString();
-    starts_ = QList<qsizetype>{0};
-}
 
 QString NoteTable::at(qsizetype i) const
 {
@@ -158,7 +150,7 @@ QByteArray record_closing(QByteArrayView tail, bool whole)
 
 bool append_note(const QString &text, bool *board_full)
 {
-    const QString path = resolve_app_file(BoardSettings.title, kSigExt);
+    const QString path = resolve_app_file(BoardSettings.title, kNotesExt);
     if (path.isEmpty())
         return false;
     const Appended appended = append_durably(path, note_record_bytes(text));
@@ -169,7 +161,7 @@ bool append_note(const QString &text, bool *board_full)
 
 qsizetype parse_notes(QByteArrayView bytes, NoteTable &table)
 {
-    table.clear();
+    table = NoteTable();
     table.reserve(bytes.size());
     const QByteArrayView separator(kSeparatorBytes);
     qsizetype count = 0;
@@ -200,10 +192,10 @@ qsizetype whole_records_size(QByteArrayView bytes)
 
 ReadResult load_notes(const QString &name)
 {
-    sig_text.clear();
+    sig_text = NoteTable();
     sig_count = 0;
     sig_pos = 0;
-    const QString path = find_app_file(name, kSigExt);
+    const QString path = find_app_file(name, kNotesExt);
     if (path.isEmpty())
         return ReadResult::Unreadable;
     QByteArray bytes;

@@ -15,7 +15,6 @@ inline constexpr char kSeparatorBytes[] = "^~-^,./";
 // counted note holds the lines of a record that was cut short, if any.
 class NoteTable {
 public:
-    void clear();
     // Text of slot i; empty for a slot the table does not have.
     QString at(qsizetype i) const;
     // Number of slots, the record cut short included.

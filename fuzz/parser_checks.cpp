@@ -6,8 +6,6 @@
 
 #include <QStringList>
 
-namespace {
-
 BoardDefinition default_board()
 {
     BoardDefinition board;
@@ -16,7 +14,7 @@ BoardDefinition default_board()
     return board;
 }
 
-QString differs(const BoardDefinition &a, const BoardDefinition &b)
+QString differing_field(const BoardDefinition &a, const BoardDefinition &b)
 {
     if (a.title != b.title) return QStringLiteral("title");
     if (a.loaded_title != b.loaded_title) return QStringLiteral("loaded_title");
@@ -29,6 +27,8 @@ QString differs(const BoardDefinition &a, const BoardDefinition &b)
     if (a.welcome_msg != b.welcome_msg) return QStringLiteral("welcome_msg");
     return {};
 }
+
+namespace {
 
 // The lines of a file read the plain way: every CR LF, CR and LF ends a
 // line; an end at the very end makes no extra empty line.
@@ -71,7 +71,7 @@ QString check_board_bytes(const QByteArray &bytes)
     parse_board_file(saved, second);
     if (first.welcome_msg.isEmpty())
         first.welcome_msg = QStringLiteral("\r\n");
-    const QString field = differs(first, second);
+    const QString field = differing_field(first, second);
     if (!field.isEmpty())
         return QStringLiteral("%1 changed when saved and read again").arg(field);
     if (!saved.endsWith("\r\n"))

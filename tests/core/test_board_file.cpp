@@ -1,5 +1,6 @@
 #include "core/app_folder.h"
 #include "core/board_file.h"
+#include "fuzz/parser_checks.h"
 #include "tests/support/test_support.h"
 
 #include <QDir>
@@ -20,28 +21,6 @@ QByteArray crlf_lines(const QList<QByteArray> &lines)
     return out;
 }
 
-// What reset_board gives, made apart from BoardSettings.
-BoardDefinition defaults()
-{
-    BoardDefinition board;
-    board.welcome_msg = kDefaultWelcome;
-    board.thanks_msg = kDefaultThanks;
-    return board;
-}
-
-void compare_boards(const BoardDefinition &got, const BoardDefinition &want)
-{
-    QCOMPARE(got.title, want.title);
-    QCOMPARE(got.loaded_title, want.loaded_title);
-    QCOMPARE(got.password, want.password);
-    QCOMPARE(got.backdrop_idx, want.backdrop_idx);
-    QCOMPARE(got.theme_idx, want.theme_idx);
-    QCOMPARE(got.save_sound, want.save_sound);
-    QCOMPARE(got.reset_sound, want.reset_sound);
-    QCOMPARE(got.thanks_msg, want.thanks_msg);
-    QCOMPARE(got.welcome_msg, want.welcome_msg);
-}
-
 } // namespace
 
 class TestBoardFile : public QObject {
@@ -49,6 +28,7 @@ class TestBoardFile : public QObject {
 
 private slots:
     void saved_bytes_follow_the_format();
+    void welcome_message_round_trips_data();
     void welcome_message_round_trips();
     void saving_replaces_an_existing_board();
     void short_board_files_keep_the_defaults_data();
@@ -87,41 +67,38 @@ void TestBoardFile::saved_bytes_follow_the_format()
              QList<QByteArray>({"-32768 \r", " 32767 \r"}));
 }
 
-void TestBoardFile::welcome_message_round_trips()
+void TestBoardFile::welcome_message_round_trips_data()
 {
-    TempAppFolder app;
-    BoardSettings.title = QStringLiteral("Two");
-    BoardSettings.welcome_msg = QStringLiteral("Hello\r\nWorld");
-    QVERIFY(save_board(QStringLiteral("Two")));
-    reset_board();
-    load_board(QStringLiteral("Two"));
-    QCOMPARE(BoardSettings.welcome_msg, QStringLiteral("Hello\r\nWorld\r\n"));
-    QCOMPARE(BoardSettings.loaded_title, QStringLiteral("Two"));
-
+    QTest::addColumn<QString>("welcome");
+    QTest::addColumn<QByteArrayList>("lines"); // the message's lines in the file
+    QTest::addColumn<QString>("read_back");
+    QTest::newRow("two lines") << QStringLiteral("Hello\r\nWorld") << QByteArrayList{"Hello", "World"}
+                               << QStringLiteral("Hello\r\nWorld\r\n");
     // A loaded welcome message ends with CR LF, so saving it again adds an
     // empty last line.
-    app.write(QStringLiteral("Hi.qla"),
-              crlf_lines({"Hi", "", "-1 ", "-1 ", "", "", "Thank you!", "Hi"}));
-    reset_board();
-    load_board(QStringLiteral("Hi"));
-    QCOMPARE(BoardSettings.welcome_msg, QStringLiteral("Hi\r\n"));
+    QTest::newRow("as loaded") << QStringLiteral("Hi\r\n") << QByteArrayList{"Hi", ""}
+                               << QStringLiteral("Hi\r\n\r\n");
+    // An empty welcome message is saved as one empty line, read as CR LF.
+    QTest::newRow("empty") << QString() << QByteArrayList{""} << QStringLiteral("\r\n");
+    QTest::newRow("empty lines inside") << QStringLiteral("a\r\n\r\n\r\nb") << QByteArrayList{"a", "", "", "b"}
+                                        << QStringLiteral("a\r\n\r\n\r\nb\r\n");
+}
+
+void TestBoardFile::welcome_message_round_trips()
+{
+    QFETCH(QString, welcome);
+    QFETCH(QByteArrayList, lines);
+    QFETCH(QString, read_back);
+    TempAppFolder app;
+    BoardSettings.title = QStringLiteral("Hi");
+    BoardSettings.welcome_msg = welcome;
     QVERIFY(save_board(QStringLiteral("Hi")));
     QCOMPARE(app.read(QStringLiteral("Hi.qla")),
-             crlf_lines({"Hi", "", "-1 ", "-1 ", "", "", "Thank you!", "Hi", ""}));
-
-    // An empty welcome message is saved as one empty line, read as CR LF.
-    BoardSettings.welcome_msg.clear();
-    QVERIFY(save_board(QStringLiteral("Hi")));
+             crlf_lines(QByteArrayList{"Hi", "", "-1 ", "-1 ", "", "", "Thank you!"} + lines));
     reset_board();
     load_board(QStringLiteral("Hi"));
-    QCOMPARE(BoardSettings.welcome_msg, QStringLiteral("\r\n"));
-
-    // Empty lines inside the message stay.
-    BoardSettings.welcome_msg = QStringLiteral("a\r\n\r\n\r\nb");
-    QVERIFY(save_board(QStringLiteral("Hi")));
-    reset_board();
-    load_board(QStringLiteral("Hi"));
-    QCOMPARE(BoardSettings.welcome_msg, QStringLiteral("a\r\n\r\n\r\nb\r\n"));
+    QCOMPARE(BoardSettings.welcome_msg, read_back);
+    QCOMPARE(BoardSettings.loaded_title, QStringLiteral("Hi"));
 }
 
 void TestBoardFile::saving_replaces_an_existing_board()
@@ -154,7 +131,7 @@ void TestBoardFile::short_board_files_keep_the_defaults()
     app.write(QStringLiteral("Short.qla"), crlf_lines(full.mid(0, lines)));
     load_board(QStringLiteral("Short"));
 
-    BoardDefinition want = defaults();
+    BoardDefinition want = default_board();
     if (lines > 0) want.title = want.loaded_title = QStringLiteral("T");
     if (lines > 1) want.password = QStringLiteral("pw");
     // A missing number line counts as 0.
@@ -164,7 +141,7 @@ void TestBoardFile::short_board_files_keep_the_defaults()
     if (lines > 5) want.reset_sound = QStringLiteral("r");
     if (lines > 6) want.thanks_msg = QStringLiteral("Ta");
     want.welcome_msg = lines > 7 ? QStringLiteral("W\r\n") : QString();
-    compare_boards(BoardSettings, want);
+    QCOMPARE(differing_field(BoardSettings, want), QString());
 }
 
 void TestBoardFile::number_lines_data()
@@ -209,7 +186,7 @@ void TestBoardFile::number_lines()
 {
     QFETCH(QByteArray, line);
     QFETCH(int, expected);
-    BoardDefinition board = defaults();
+    BoardDefinition board = default_board();
     parse_board_file(crlf_lines({"T", "", line, line, "", "", "Ta", "W"}), board);
     QCOMPARE(int(board.backdrop_idx), expected);
     QCOMPARE(int(board.theme_idx), expected);
@@ -219,23 +196,23 @@ void TestBoardFile::number_lines()
 void TestBoardFile::every_line_end_reads_alike()
 {
     const QList<QByteArray> lines = {"Title", "pw", " 1 ", " 2 ", "s", "r", "Ta", "Hello", "", "World"};
-    BoardDefinition want = defaults();
+    BoardDefinition want = default_board();
     parse_board_file(crlf_lines(lines), want);
     QCOMPARE(want.welcome_msg, QStringLiteral("Hello\r\n\r\nWorld\r\n"));
     QCOMPARE(want.theme_idx, qint16(2));
     for (const QByteArray &end : {QByteArray("\r"), QByteArray("\n")}) {
         QByteArray bytes = lines.join(end) + end;
-        BoardDefinition board = defaults();
+        BoardDefinition board = default_board();
         parse_board_file(bytes, board);
-        compare_boards(board, want);
+        QCOMPARE(differing_field(board, want), QString());
         // Without an end on the last line.
         bytes.chop(1);
-        board = defaults();
+        board = default_board();
         parse_board_file(bytes, board);
-        compare_boards(board, want);
+        QCOMPARE(differing_field(board, want), QString());
     }
     // LF CR is two line ends (an empty line between), not one.
-    BoardDefinition board = defaults();
+    BoardDefinition board = default_board();
     parse_board_file("A\n\rB\r\n", board);
     QCOMPARE(board.title, QStringLiteral("A"));
     QCOMPARE(board.password, QString());
@@ -246,12 +223,12 @@ void TestBoardFile::unreadable_board_file_leaves_the_defaults()
 {
     TempAppFolder app;
     load_board(QStringLiteral("Missing"));
-    compare_boards(BoardSettings, defaults());
+    QCOMPARE(differing_field(BoardSettings, default_board()), QString());
     QDir(app.path()).mkdir(QStringLiteral("Folder.qla"));
     load_board(QStringLiteral("Folder"));
-    compare_boards(BoardSettings, defaults());
+    QCOMPARE(differing_field(BoardSettings, default_board()), QString());
     load_board(QStringLiteral("../Folder"));
-    compare_boards(BoardSettings, defaults());
+    QCOMPARE(differing_field(BoardSettings, default_board()), QString());
 }
 
 void TestBoardFile::line_breaks_in_one_line_fields_do_not_shift_the_file()

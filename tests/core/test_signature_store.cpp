@@ -23,8 +23,8 @@ class TestSignatureStore : public QObject {
     Q_OBJECT
 
 private slots:
+    void notes_are_appended_as_records_data();
     void notes_are_appended_as_records();
-    void note_line_breaks_round_trip();
     void separator_typed_in_a_note_splits_it();
     void record_cut_short_is_not_counted();
     void next_note_after_a_cut_record_keeps_its_first_line();
@@ -37,41 +37,38 @@ private slots:
     void a_full_board_takes_no_note_and_reads_back_what_fits();
 };
 
-void TestSignatureStore::notes_are_appended_as_records()
+void TestSignatureStore::notes_are_appended_as_records_data()
 {
-    TempAppFolder app;
-    BoardSettings.title = QStringLiteral("Party");
-    QVERIFY(append_note(QStringLiteral("one")));
-    QVERIFY(append_note(QStringLiteral("two")));
-    QVERIFY(append_note(QStringLiteral("three")));
-    QCOMPARE(app.read(QStringLiteral("Party.sig")),
-             "one\r\n" + kSep + "two\r\n" + kSep + "three\r\n" + kSep);
-    sig_pos = 2;
-    load_notes(QStringLiteral("Party"));
-    QCOMPARE(sig_count, qsizetype(3));
-    QCOMPARE(sig_pos, qsizetype(0));
-    QCOMPARE(slots_of(sig_text, 4),
-             QStringList({"one\r\n", "two\r\n", "three\r\n", QString()}));
+    QTest::addColumn<QStringList>("notes");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("read_back");
+    QTest::newRow("one line each") << QStringList{"one", "two", "three"}
+                                   << "one\r\n" + kSep + "two\r\n" + kSep + "three\r\n" + kSep
+                                   << QStringList{"one\r\n", "two\r\n", "three\r\n"};
+    // The note area gives "\n"; the file gets CR LF all the same.
+    QTest::newRow("line breaks")
+        << QStringList{"Hello\r\nWorld", "top\r\n\r\nbottom", "a\nb\n\nc", "ends with a break\r\n", QString()}
+        << "Hello\r\nWorld\r\n" + kSep + "top\r\n\r\nbottom\r\n" + kSep + "a\r\nb\r\n\r\nc\r\n" + kSep
+               + "ends with a break\r\n\r\n" + kSep + "\r\n" + kSep
+        << QStringList{"Hello\r\nWorld\r\n", "top\r\n\r\nbottom\r\n", "a\r\nb\r\n\r\nc\r\n",
+                       "ends with a break\r\n\r\n", "\r\n"};
 }
 
-void TestSignatureStore::note_line_breaks_round_trip()
+void TestSignatureStore::notes_are_appended_as_records()
 {
+    QFETCH(QStringList, notes);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, read_back);
     TempAppFolder app;
-    BoardSettings.title = QStringLiteral("Lines");
-    QVERIFY(append_note(QStringLiteral("Hello\r\nWorld")));
-    QVERIFY(append_note(QStringLiteral("top\r\n\r\nbottom")));
-    // The note area gives "\n"; the file gets CR LF all the same.
-    QVERIFY(append_note(QStringLiteral("a\nb\n\nc")));
-    QVERIFY(append_note(QStringLiteral("ends with a break\r\n")));
-    QVERIFY(append_note(QString()));
-    QCOMPARE(app.read(QStringLiteral("Lines.sig")),
-             "Hello\r\nWorld\r\n" + kSep + "top\r\n\r\nbottom\r\n" + kSep + "a\r\nb\r\n\r\nc\r\n" + kSep
-                 + "ends with a break\r\n\r\n" + kSep + "\r\n" + kSep);
-    load_notes(QStringLiteral("Lines"));
-    QCOMPARE(sig_count, qsizetype(5));
-    QCOMPARE(slots_of(sig_text, 5),
-             QStringList({"Hello\r\nWorld\r\n", "top\r\n\r\nbottom\r\n", "a\r\nb\r\n\r\nc\r\n",
-                          "ends with a break\r\n\r\n", "\r\n"}));
+    BoardSettings.title = QStringLiteral("Party");
+    for (const QString &note : notes)
+        QVERIFY(append_note(note));
+    QCOMPARE(app.read(QStringLiteral("Party.sig")), bytes);
+    sig_pos = 2;
+    load_notes(QStringLiteral("Party"));
+    QCOMPARE(sig_count, read_back.size());
+    QCOMPARE(sig_pos, qsizetype(0));
+    QCOMPARE(slots_of(sig_text, read_back.size() + 1), read_back + QStringList{QString()});
 }
 
 void TestSignatureStore::separator_typed_in_a_note_splits_it()

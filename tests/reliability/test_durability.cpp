@@ -7,14 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
-#include <cstring>
 #include <dlfcn.h>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,16 +54,6 @@ struct FailFsync {
     ~FailFsync() { fail_fsync = false; }
 };
 
-// Detaches a mount when the test function ends, passed or not.
-struct Unmount {
-    QString dir;
-    ~Unmount()
-    {
-        set_app_folder(QString());
-        ::umount2(QFile::encodeName(dir).constData(), MNT_DETACH);
-    }
-};
-
 const QByteArray kSep = "^~-^,./\r\n";
 
 } // namespace
@@ -76,7 +62,6 @@ class TestDurability : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void every_write_reaches_the_disk();
     void a_failing_flush_is_a_failed_write();
     void a_file_size_limit_is_a_failed_write();
@@ -84,18 +69,7 @@ private slots:
     void a_retitle_moves_the_notes_whole();
     void a_retitle_that_cannot_copy_changes_nothing();
     void a_retitle_on_a_full_disk_changes_nothing();
-
-private:
-    QString namespace_error_;
 };
-
-void TestDurability::initTestCase()
-{
-    if (::unshare(CLONE_NEWNS) != 0)
-        namespace_error_ = QStringLiteral("no mount namespace of its own: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-    else if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-        namespace_error_ = QStringLiteral("mounts cannot be made private: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-}
 
 void TestDurability::every_write_reaches_the_disk()
 {
@@ -258,13 +232,9 @@ void TestDurability::a_retitle_that_cannot_copy_changes_nothing()
 
 void TestDurability::a_retitle_on_a_full_disk_changes_nothing()
 {
-    QTemporaryDir dir;
-    if (!namespace_error_.isEmpty())
-        QSKIP(qPrintable(namespace_error_));
-    QVERIFY(::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=512k") == 0);
-    const Unmount unmount{dir.path()};
-    set_app_folder(dir.path());
-    reset_board();
+    const TmpfsAppFolder app("size=512k");
+    if (!app.why_not.isEmpty())
+        QSKIP(qPrintable(app.why_not));
     // Old notes of 200 kB, and 200 kB of notes under the new title: the
     // merged file does not fit beside them.
     BoardSettings.title = QStringLiteral("Party");
@@ -276,17 +246,13 @@ void TestDurability::a_retitle_on_a_full_disk_changes_nothing()
     for (int i = 0; i < 200; ++i)
         QVERIFY(append_note(long_note));
     QVERIFY(save_board(QStringLiteral("Big Party")));
-    const auto read = [&dir](const char *name) {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    const QByteArray old_notes = read("Party.sig");
-    const QByteArray new_notes = read("Big Party.sig");
+    const QByteArray old_notes = app.read(QStringLiteral("Party.sig"));
+    const QByteArray new_notes = app.read(QStringLiteral("Big Party.sig"));
     QVERIFY(!move_old_board(QStringLiteral("Party"), QStringLiteral("Big Party")));
-    QCOMPARE(read("Party.sig"), old_notes);
-    QCOMPARE(read("Big Party.sig"), new_notes);
-    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Party.qla"))));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+    QCOMPARE(app.read(QStringLiteral("Party.sig")), old_notes);
+    QCOMPARE(app.read(QStringLiteral("Big Party.sig")), new_notes);
+    QVERIFY(QFile::exists(app.file(QStringLiteral("Party.qla"))));
+    QCOMPARE(QDir(app.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList({"Big Party.qla", "Big Party.sig", "Party.qla", "Party.sig"}));
 }
 

@@ -6,12 +6,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
-#include <cstring>
-#include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 
@@ -21,56 +17,24 @@ class TestFaults : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void a_folder_where_a_file_should_be();
     void missing_media_and_audio_folders();
     void read_only_file_system();
     void full_file_system();
-
-private:
-    // Mounts a small tmpfs on `dir` in this test's own mount namespace, or
-    // says why it cannot.
-    QString mount_tmpfs(const QString &dir, const QByteArray &options);
-    QString namespace_error_;
 };
 
 namespace {
 
-// Detaches a mount when the test function ends, passed or not.
-struct Unmount {
-    QString dir;
-    ~Unmount()
-    {
-        set_app_folder(QString());
-        ::umount2(QFile::encodeName(dir).constData(), MNT_DETACH);
-    }
-};
-
-QByteArray read_file(const QString &path)
+// The board "Party" with one note, "first", saved: its board file's bytes.
+QByteArray party_with_a_note(const TempAppFolder &app)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    BoardSettings.title = QStringLiteral("Party");
+    if (!save_board(QStringLiteral("Party")) || !append_note(QStringLiteral("first")))
+        return {};
+    return app.read(QStringLiteral("Party.qla"));
 }
 
 } // namespace
-
-void TestFaults::initTestCase()
-{
-    // Mounts made from here on are this process's own and vanish with it.
-    if (::unshare(CLONE_NEWNS) != 0)
-        namespace_error_ = QStringLiteral("no mount namespace of its own: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-    else if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-        namespace_error_ = QStringLiteral("mounts cannot be made private: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-}
-
-QString TestFaults::mount_tmpfs(const QString &dir, const QByteArray &options)
-{
-    if (!namespace_error_.isEmpty())
-        return namespace_error_;
-    if (::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, options.constData()) != 0)
-        return QStringLiteral("tmpfs cannot be mounted: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-    return {};
-}
 
 void TestFaults::a_folder_where_a_file_should_be()
 {
@@ -87,8 +51,8 @@ void TestFaults::a_folder_where_a_file_should_be()
     BoardSettings.password = QStringLiteral("pw");
     QVERIFY(!save_board(QStringLiteral("Party")));
     QVERIFY(!append_note(QStringLiteral("lost")));
-    QVERIFY(!file_exists(app.file("Party.qla")));
-    QVERIFY(!file_exists(app.file("Party.sig")));
+    QCOMPARE(find_app_file(QStringLiteral("Party"), QStringLiteral(".qla")), QString());
+    QCOMPARE(find_app_file(QStringLiteral("Party"), QStringLiteral(".sig")), QString());
 
     reset_board();
     load_board(QStringLiteral("Party"));
@@ -112,7 +76,7 @@ void TestFaults::a_folder_where_a_file_should_be()
     QVERIFY(::mkfifo(QFile::encodeName(app.file("Pipe.sig")).constData(), 0644) == 0);
     BoardSettings.title = QStringLiteral("Pipe");
     QVERIFY(!append_note(QStringLiteral("lost")));
-    QVERIFY(!file_exists(app.file("pipe.sig")));
+    QCOMPARE(find_app_file(QStringLiteral("pipe"), QStringLiteral(".sig")), QString());
     load_notes(QStringLiteral("Pipe"));
     QCOMPARE(sig_count, qsizetype(0));
 }
@@ -137,24 +101,18 @@ void TestFaults::missing_media_and_audio_folders()
 
 void TestFaults::read_only_file_system()
 {
-    QTemporaryDir dir;
-    const QString why = mount_tmpfs(dir.path(), "size=1m");
-    if (!why.isEmpty())
-        QSKIP(qPrintable(why));
-    const Unmount unmount{dir.path()};
-    set_app_folder(dir.path());
-    reset_board();
-    BoardSettings.title = QStringLiteral("Party");
-    QVERIFY(save_board(QStringLiteral("Party")));
-    QVERIFY(append_note(QStringLiteral("first")));
-    const QByteArray board = read_file(dir.filePath(QStringLiteral("Party.qla")));
-    QVERIFY(::mount(nullptr, QFile::encodeName(dir.path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+    const TmpfsAppFolder app("size=1m");
+    if (!app.why_not.isEmpty())
+        QSKIP(qPrintable(app.why_not));
+    const QByteArray board = party_with_a_note(app);
+    QVERIFY(!board.isEmpty());
+    QVERIFY(::mount(nullptr, app.native_path().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
 
     BoardSettings.password = QStringLiteral("changed");
     QVERIFY(!save_board(QStringLiteral("Party")));
     QVERIFY(!save_board(QStringLiteral("New")));
     QVERIFY(!append_note(QStringLiteral("second")));
-    QCOMPARE(read_file(dir.filePath(QStringLiteral("Party.qla"))), board);
+    QCOMPARE(app.read(QStringLiteral("Party.qla")), board);
     reset_board();
     load_board(QStringLiteral("Party"));
     QCOMPARE(BoardSettings.password, QString());
@@ -165,33 +123,27 @@ void TestFaults::read_only_file_system()
 
 void TestFaults::full_file_system()
 {
-    QTemporaryDir dir;
-    const QString why = mount_tmpfs(dir.path(), "size=256k");
-    if (!why.isEmpty())
-        QSKIP(qPrintable(why));
-    const Unmount unmount{dir.path()};
-    set_app_folder(dir.path());
-    reset_board();
-    BoardSettings.title = QStringLiteral("Party");
-    QVERIFY(save_board(QStringLiteral("Party")));
-    QVERIFY(append_note(QStringLiteral("first")));
-    const QByteArray board = read_file(dir.filePath(QStringLiteral("Party.qla")));
+    const TmpfsAppFolder app("size=256k");
+    if (!app.why_not.isEmpty())
+        QSKIP(qPrintable(app.why_not));
+    const QByteArray board = party_with_a_note(app);
+    QVERIFY(!board.isEmpty());
 
     // Fill the file system but for a few kilobytes.
     {
-        QFile filler(dir.filePath(QStringLiteral("filler")));
+        QFile filler(app.file(QStringLiteral("filler")));
         QVERIFY(filler.open(QIODevice::WriteOnly));
         const QByteArray block(4096, 'x');
         while (filler.write(block) == block.size() && filler.flush()) {
         }
     }
-    QFile::resize(dir.filePath(QStringLiteral("filler")), QFileInfo(dir.filePath(QStringLiteral("filler"))).size() - 8192);
+    QFile::resize(app.file(QStringLiteral("filler")), QFileInfo(app.file(QStringLiteral("filler"))).size() - 8192);
 
     // A board too big for what is left: the old file stays as it was.
     BoardSettings.welcome_msg = QString(100000, QLatin1Char('w'));
     QVERIFY(!save_board(QStringLiteral("Party")));
-    QCOMPARE(read_file(dir.filePath(QStringLiteral("Party.qla"))), board);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+    QCOMPARE(app.read(QStringLiteral("Party.qla")), board);
+    QCOMPARE(QDir(app.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
              QStringList({"Party.qla", "Party.sig", "filler"}));
 
     // A note too big for it: refused, and no part of it joins the next note.
@@ -204,7 +156,7 @@ void TestFaults::full_file_system()
     QCOMPARE(sig_text.at(1), QStringLiteral("small\r\n"));
 
     // Space again: both work.
-    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("filler"))));
+    QVERIFY(QFile::remove(app.file(QStringLiteral("filler"))));
     QVERIFY(save_board(QStringLiteral("Party")));
     QVERIFY(append_note(big));
     load_notes(QStringLiteral("Party"));

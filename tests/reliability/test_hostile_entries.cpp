@@ -102,8 +102,8 @@ void refuse_all(const QString &title)
     sig_count = 5;
     QCOMPARE(load_notes(title), ReadResult::Unreadable);
     QCOMPARE(sig_count, qsizetype(0));
-    QVERIFY(!file_exists(app_path(title + QStringLiteral(".sig"))));
-    QVERIFY(!file_exists(app_path(title + QStringLiteral(".qla"))));
+    QCOMPARE(find_app_file(title, QStringLiteral(".sig")), QString());
+    QCOMPARE(find_app_file(title, QStringLiteral(".qla")), QString());
 }
 
 } // namespace
@@ -206,7 +206,7 @@ void TestHostileEntries::files_over_the_limit_are_not_read()
     qInfo("peak memory grew by %ld MB reading files over the limit", peak_megabytes() - before);
     QVERIFY2(peak_megabytes() - before < 64, "a file over the limit was read into memory");
     // Still a board, listed; it takes no more notes.
-    QVERIFY(file_exists(app_path(QStringLiteral("Huge.sig"))));
+    QVERIFY(!find_app_file(QStringLiteral("Huge"), QStringLiteral(".sig")).isEmpty());
     BoardSettings.title = QStringLiteral("Huge");
     bool full = false;
     QVERIFY(!append_note(QStringLiteral("one more"), &full));

@@ -12,6 +12,11 @@
 #include <QPointer>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+#include <sched.h>
+#include <sys/mount.h>
+
 TempAppFolder::TempAppFolder(bool with_media)
 {
     if (with_media) {
@@ -51,6 +56,44 @@ void TempAppFolder::make_audio_folder(const QStringList &file_names) const
         write(QStringLiteral("audio/") + name, QByteArray());
 }
 
+namespace {
+
+// Mounts made from here on are this process's own and vanish with it.
+QString private_mount_namespace()
+{
+    static const QString error = [] {
+        const auto why = [](const char *what) {
+            return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+        };
+        if (::unshare(CLONE_NEWNS) != 0)
+            return why("no mount namespace of its own");
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            return why("mounts cannot be made private");
+        return QString();
+    }();
+    return error;
+}
+
+} // namespace
+
+TmpfsAppFolder::TmpfsAppFolder(const QByteArray &options) : TempAppFolder(false)
+{
+    why_not = private_mount_namespace();
+    if (why_not.isEmpty() && ::mount("tmpfs", native_path().constData(), "tmpfs", 0, options.constData()) != 0)
+        why_not = QStringLiteral("tmpfs cannot be mounted: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+TmpfsAppFolder::~TmpfsAppFolder()
+{
+    if (why_not.isEmpty())
+        ::umount2(native_path().constData(), MNT_DETACH);
+}
+
+QByteArray TmpfsAppFolder::native_path() const
+{
+    return QFile::encodeName(path());
+}
+
 MessageRecorder::MessageRecorder()
 {
     set_message_handler([this](MessageIcon icon, const QString &text) {
@@ -86,7 +129,7 @@ SoundRecorder::~SoundRecorder()
 void reset_app_state()
 {
     reset_board();
-    sig_text.clear();
+    sig_text = NoteTable();
     sig_count = 0;
     sig_pos = 0;
     board_mode = kGuestMode;

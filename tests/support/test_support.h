@@ -32,6 +32,18 @@ private:
     QTemporaryDir dir_;
 };
 
+// A fresh app folder on a small tmpfs of its own (options as for mount(8):
+// "size=256k"), mounted in a mount namespace of this process's own, so that
+// a test run as root can fill it or make it read-only; detached when the
+// object goes. why_not says why it could not be mounted: the test skips.
+class TmpfsAppFolder : public TempAppFolder {
+public:
+    explicit TmpfsAppFolder(const QByteArray &options);
+    ~TmpfsAppFolder();
+    QByteArray native_path() const;
+    QString why_not;
+};
+
 // Records every message box instead of showing it; the box counts as answered.
 class MessageRecorder {
 public:

@@ -2,6 +2,7 @@
 #include "ui/board/board_browse.h"
 
 #include "core/board_file.h"
+#include "core/line_codec.h"
 #include "core/signature_store.h"
 #include "ui/board/board_screen.h"
 #include "ui/board/board_text.h"

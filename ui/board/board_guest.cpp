@@ -2,9 +2,9 @@
 #include "ui/board/board_guest.h"
 
 #include "core/board_file.h"
+#include "core/line_codec.h"
 #include "core/signature_store.h"
 #include "core/sound.h"
-#include "ui/board/board_text.h"
 #include "ui/board/note_area.h"
 #include "ui/common/message_box.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/board_file.h"
-#include "ui/board/board_text.h"
+#include "core/line_codec.h"
 #include "ui/board/note_area.h"
 #include "ui/common/click_label.h"
 #include "ui/common/picture_area.h"

@@ -68,8 +68,6 @@ QRect list_rect()
     return all.adjusted(-kListMargin, -kListMargin, kListMargin, kListMargin);
 }
 
-const QString kBoardExtension = QStringLiteral(".qla");
-
 QAction *add_item(QMenu *menu, const QString &object_name, const QString &text)
 {
     QAction *action = menu->addAction(text);
@@ -234,7 +232,7 @@ void Form1::read_board_list()
     // not a board.
     const QStringList entries = QDir(app_folder()).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::NoSort);
     for (const QString &entry : entries) {
-        if (entry.endsWith(kBoardExtension, Qt::CaseInsensitive))
+        if (entry.endsWith(kBoardExt, Qt::CaseInsensitive))
             File1.append(entry);
     }
     std::sort(File1.begin(), File1.end(), [](const QString &a, const QString &b) {

@@ -52,7 +52,7 @@ bool act_on_board(QWidget *menu, BoardAction action, const QString &name)
         return true;
     }
     const bool view = action == BoardAction::View;
-    if (view && !file_exists(app_path(name + QStringLiteral(".sig")))) {
+    if (view && find_app_file(name, kNotesExt).isEmpty()) {
         show_message(menu, MessageIcon::Information, kNoSignatures);
         return true;
     }

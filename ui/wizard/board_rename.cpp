@@ -9,9 +9,6 @@
 
 namespace {
 
-const QString kBoardExt = QStringLiteral(".qla");
-const QString kNotesExt = QStringLiteral(".sig");
-
 // Notes left under the new title by a board file removed earlier are kept,
 // and the moved board's notes follow them. The new file replaces the old in
 // one step, so on any failure both files stay as they were; so they do when

@@ -108,7 +108,7 @@ bool Form2::valdata()
         return false;
     }
     // Only another board's file counts; a signature file alone does not.
-    const bool taken = file_exists(app_path(title + QStringLiteral(".qla")))
+    const bool taken = !find_app_file(title, kBoardExt).isEmpty()
                        && title.toLower() != BoardSettings.loaded_title.toLower();
     if (taken) {
         show_message(this, MessageIcon::Information, duplicate_title_message(title));

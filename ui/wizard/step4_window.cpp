@@ -1,6 +1,7 @@
 #include "ui/wizard/step4_window.h"
 
 #include "core/board_file.h"
+#include "core/line_codec.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/message_box.h"
 #include "ui/common/picture_area.h"
@@ -12,28 +13,6 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <limits>
-
-namespace {
-
-// The board keeps line breaks as CR LF; the text box works with "\n".
-QString to_widget_text(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-QString from_widget_text(const QPlainTextEdit *box)
-{
-    // The raw text keeps every character as typed (toPlainText would turn
-    // non-breaking spaces into blanks); blocks are separated by U+2029.
-    QString text = box->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-    return text;
-}
-
-} // namespace
 
 Form5::Form5() : WizardWindow(QStringLiteral("Form5"), Window::Step3, Window::Step5, Frame::Resizable)
 {
@@ -78,13 +57,15 @@ void Form5::loadimages()
 
 void Form5::retval()
 {
-    text1_->setPlainText(to_widget_text(BoardSettings.welcome_msg));
+    text1_->setPlainText(widget_text(BoardSettings.welcome_msg));
     text2_->setText(BoardSettings.thanks_msg);
 }
 
 void Form5::setval()
 {
-    BoardSettings.welcome_msg = from_widget_text(text1_);
+    // The raw text keeps every character as typed (toPlainText would turn
+    // non-breaking spaces into blanks).
+    BoardSettings.welcome_msg = stored_text(text1_->document()->toRawText());
     BoardSettings.thanks_msg = text2_->text();
 }
 
