@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/board_file.h"
-#include "ui/wizard/wizard_window.h"
+#include "ui/common/wizard_window.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/wizard/wizard_window.h"
+#include "ui/common/wizard_window.h"
 
 class PictureArea;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "ui/wizard/wizard_window.h"
+#include "ui/common/wizard_window.h"
 
 #include "ui/common/click_label.h"
 #include "ui/common/picture_area.h"

@@ -7,12 +7,12 @@
 class PictureArea;
 class QLabel;
 
-// What every window of the board wizard shares: a 475 x 280 client area with
-// the background picture miniback.jpg at its own size in the top-left corner,
-// and the back and next arrows, which are click areas over the arrows drawn
-// in that picture and answer the mouse only. The back arrow shows the window
-// before; the next arrow stores the window's values, once they pass its
-// check, and shows the window after.
+// What every window of the board wizard and the password prompt share: a 475 x
+// 280 client area with the background picture miniback.jpg at its own size in
+// the top-left corner, and the back and next arrows, which are click areas
+// over the arrows drawn in that picture and answer the mouse only. The back
+// arrow shows the window before; the next arrow stores the window's values,
+// once they pass its check, and shows the window after.
 class WizardWindow : public QWidget {
     Q_OBJECT
 protected:
