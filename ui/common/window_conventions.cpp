@@ -5,9 +5,11 @@
 #include "ui/common/pictures.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QProxyStyle>
 #include <QStyleOptionMenuItem>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <QtMath>
@@ -133,15 +135,59 @@ void set_frame_margins_source(FrameMarginsSource source)
 
 void center(QWidget *window)
 {
+    // A window that is not shown yet has its final size once its layout
+    // has run.
+    if (!window->isVisible() && window->layout())
+        window->layout()->activate();
     place_centred(window);
     if (frame_margins(window).isNull() && !window->findChild<QObject *>(FrameWatch::kName, Qt::FindDirectChildrenOnly))
         new FrameWatch(window);
 }
 
+namespace {
+
+class FirstPaintWatch : public QObject {
+public:
+    FirstPaintWatch(QWidget *widget, std::function<void()> then) : QObject(widget), then_(std::move(then))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // The paint is flushed to the screen before the next turn.
+            QTimer::singleShot(0, watched, std::move(then_));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+void set_program_icon()
+{
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(program_icon());
+}
+
+} // namespace
+
+void after_first_paint(QWidget *widget, std::function<void()> then)
+{
+    new FirstPaintWatch(widget, std::move(then));
+}
+
 void apply_window_conventions(QWidget *window)
 {
     window->setWindowTitle(kAppTitle);
-    // The application keeps the icon for all its windows, so it is read once.
+    // The application keeps the icon for all its windows, so it is read
+    // once. Decoding its sizes would keep the first window waiting, so the
+    // desktop learns it just after that window is painted.
     if (QGuiApplication::windowIcon().isNull())
-        QGuiApplication::setWindowIcon(program_icon());
+        after_first_paint(window, set_program_icon);
 }

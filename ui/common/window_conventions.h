@@ -4,6 +4,8 @@
 #include <QMargins>
 #include <QRect>
 
+#include <functional>
+
 class QWidget;
 
 // Design positions are in twips: 15 make one pixel at 96 dots per inch.
@@ -31,5 +33,10 @@ void set_frame_margins_source(FrameMarginsSource source);
 // left around the outer size, without rounding up.
 QPoint centred_position(const QRect &screen, const QSize &outer);
 
-// The caption every window carries, and the program's icon.
+// Runs `then` once, an event-loop turn after `widget` is first painted, so
+// that work nobody needs to see at once does not hold up the first picture.
+void after_first_paint(QWidget *widget, std::function<void()> then);
+
+// The caption every window carries, and the program's icon, which comes
+// with the first window's first paint.
 void apply_window_conventions(QWidget *window);

@@ -24,7 +24,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -100,8 +99,8 @@ Form1::Form1()
 Form1 *Form1::open()
 {
     auto *window = new Form1;
-    window->show();
     window->Form_Load();
+    window->show();
     // The keyboard comes to the new window even where no window manager
     // hands it over.
     window->activateWindow();
@@ -175,7 +174,7 @@ void Form1::Form_Load()
     // The start-up sound follows the menu's first paint: the sound library
     // it loads would otherwise keep the window waiting.
     if (sound_on == kTrue)
-        background_->installEventFilter(this);
+        after_first_paint(background_, [] { play_file(media_path(QStringLiteral("ptime.wav"))); });
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -201,10 +200,6 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if ((watched == centralWidget() || watched == board_list_) && event->type() == QEvent::MouseMove)
         Form_MouseMove();
-    if (watched == background_ && event->type() == QEvent::Paint) {
-        background_->removeEventFilter(this);
-        QTimer::singleShot(0, this, [] { play_file(media_path(QStringLiteral("ptime.wav"))); });
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWindow>
 
 class CommonWidgetsTest : public WindowTest {
@@ -93,6 +94,20 @@ private slots:
         reported = QMargins(4, 30, 4, 4);
         QCoreApplication::sendEvent(&window, &activate);
         QCOMPARE(window.geometry().topLeft(), moved);
+
+        // Centred before it is shown: by the size its layout gives it.
+        reported = QMargins();
+        QWidget laid_out;
+        auto *layout = new QVBoxLayout(&laid_out);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto *content = new QWidget;
+        content->setFixedSize(301, 203);
+        layout->addWidget(content);
+        center(&laid_out);
+        laid_out.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&laid_out));
+        QCOMPARE(laid_out.geometry(), QRect(centred_position(screen, QSize(301, 203)), QSize(301, 203)));
         set_frame_margins_source(nullptr);
     }
 

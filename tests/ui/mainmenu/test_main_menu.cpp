@@ -390,6 +390,32 @@ private slots:
         QVERIFY(windows_of<Form8>().isEmpty() && windows_of<Form9>().isEmpty());
     }
 
+    void opens_loaded_and_icon_follows_first_paint()
+    {
+        // The menu is whole when it first shows; the program's icon is read
+        // only once the first picture is out.
+        write_picture(QStringLiteral("mback.jpg"), QSize(640, 400));
+        for (int size : {16, 32, 48, 64, 128})
+            write_picture(QStringLiteral("quillora_%1.png").arg(size), QSize(size, size));
+        QGuiApplication::setWindowIcon(QIcon());
+        struct ShowWatch : QObject {
+            QSize backdrop;
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("Form1"))
+                    backdrop = watched->findChild<PictureArea *>(QStringLiteral("background"))->picture().size();
+                return false;
+            }
+        } watch;
+        qApp->installEventFilter(&watch);
+        Form1 *w = Form1::open();
+        qApp->removeEventFilter(&watch);
+        QCOMPARE(watch.backdrop, QSize(640, 400));
+        QVERIFY(QGuiApplication::windowIcon().isNull());
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QTRY_COMPARE(QGuiApplication::windowIcon().availableSizes().size(), 5);
+    }
+
     void sound_menu_and_startup_sound()
     {
         // No stored preference: sound on, the start-up sound plays once the
