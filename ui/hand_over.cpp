@@ -14,26 +14,17 @@
 #include "ui/wizard/step5_window.h"
 
 #include "core/app_state.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
+#include "ui/common/text_box.h"
 
 namespace {
 
 // What the host looked at stays with the host: a board opened for guests
-// finds no export window beside it, and no text this program put on the
-// clipboard or the mouse selection (the exported notes, a note copied while
-// browsing). What another program put there is not ours to touch.
+// finds no export window beside it, and none of the text the host copied
+// (the exported notes, a note copied while browsing).
 void withdraw_host_view()
 {
     Form10::close_open_window();
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        return;
-    if (clipboard->ownsClipboard())
-        clipboard->clear(QClipboard::Clipboard);
-    if (clipboard->ownsSelection())
-        clipboard->clear(QClipboard::Selection);
+    withdraw_copied_text();
 }
 
 } // namespace

@@ -9,7 +9,8 @@ left as it was.
 What the host looked at stays with the host: the exported and copied notes
 stay while the main menu shows; a board opened for guests closes the export
 window and takes the program's text off the clipboard and the mouse
-selection, so Ctrl+V pastes nothing; another program's clipboard stays."""
+selection, so Ctrl+V pastes nothing; a guest's own copy goes with the
+note, saved or started over; another program's clipboard stays."""
 
 import subprocess
 
@@ -125,6 +126,19 @@ def host_text_withdrawn_from_guests(session):
     session.key("ctrl+v")
     session.type_text("x")
     screens.wait_note(board, "x")
+
+    # A guest's own copy goes with the note, saved or started over.
+    for press, note in (("Save My Note", "x"), ("Start Over", "y")):
+        screens.replace_text(session, screens.note_area(board), note)
+        session.key("ctrl+a")
+        session.key("ctrl+c")
+        check_equal(wait_for(session.clipboard, "the guest's copy"), note.encode(), "the guest's copy")
+        screens.press(session, board, press)
+        if press == "Save My Note":
+            program.expect_message("Thank you!")
+        screens.wait_note(board, "")
+        check_equal(session.clipboard(), None, "clipboard after " + press)
+        check_equal(xclip(session, "-o", "-selection", "primary"), None, "the mouse selection after " + press)
 
     run_for_guests(session, program, board, b"from elsewhere")
     check_equal(session.clipboard(), b"from elsewhere", "another program's clipboard")

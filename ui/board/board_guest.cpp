@@ -7,6 +7,7 @@
 #include "core/sound.h"
 #include "ui/board/note_area.h"
 #include "ui/common/message_box.h"
+#include "ui/common/text_box.h"
 
 #include <QTextDocument>
 
@@ -31,14 +32,18 @@ void save_note(NoteArea *note)
     if (append_note(stored_text(text), &board_full)) {
         show_message(note->window(), MessageIcon::Information, BoardSettings.thanks_msg);
         note->clear();
+        withdraw_copied_text();
     } else {
         show_message(note->window(), MessageIcon::Critical, board_full ? kBoardFull : kNoteNotSaved);
     }
     note->setFocus();
 }
 
+// A guest's note, saved or given up, is not left for the next guest to
+// paste.
 void start_over(NoteArea *note)
 {
     note->clear();
+    withdraw_copied_text();
     play_sound(BoardSettings.reset_sound);
 }

@@ -14,3 +14,8 @@ public:
 protected:
     void insertFromMimeData(const QMimeData *source) override;
 };
+
+// Takes back the text this program put on the clipboard or the mouse
+// selection, so the next person at the computer cannot paste it. What
+// another program put there is not ours to touch.
+void withdraw_copied_text();
