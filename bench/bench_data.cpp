@@ -105,7 +105,7 @@ bool write_boards(const QString &folder, int count)
     board.thanks_msg = kDefaultThanks;
     for (int i = 0; i < count; ++i) {
         board.title = QStringLiteral("Board %1").arg(i, 5, 10, QLatin1Char('0'));
-        if (!write_file(folder + QLatin1Char('/') + board.title + QStringLiteral(".qla"),
+        if (!write_file(folder + QLatin1Char('/') + board.title + kBoardExt,
                         board_file_bytes(board)))
             return false;
     }

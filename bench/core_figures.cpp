@@ -19,7 +19,7 @@ constexpr double kMiB = 1024.0 * 1024.0;
 
 QString sig_path(const QString &folder, const QString &name)
 {
-    return folder + QLatin1Char('/') + name + QStringLiteral(".sig");
+    return folder + QLatin1Char('/') + name + kNotesExt;
 }
 
 // The simplest append that reaches the disk.

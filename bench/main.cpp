@@ -8,6 +8,7 @@
 #include "bench/window_figures.h"
 
 #include "core/app_folder.h"
+#include "core/board_file.h"
 #include "core/sound.h"
 #include "ui/common/window_conventions.h"
 
@@ -50,9 +51,9 @@ bool make_note_folder(const QString &folder)
     link_media(folder);
     const QByteArray notes = make_signature_bytes(kNotes);
     print(QStringLiteral("# %1 notes, %2 bytes").arg(kNotes).arg(notes.size()));
-    return write_file(folder + QLatin1Char('/') + kBigBoard + QStringLiteral(".sig"), notes)
+    return write_file(folder + QLatin1Char('/') + kBigBoard + kNotesExt, notes)
            && write_boards(folder, 1) // a neighbour, so the folder is not bare
-           && write_file(folder + QLatin1Char('/') + kBigBoard + QStringLiteral(".qla"),
+           && write_file(folder + QLatin1Char('/') + kBigBoard + kBoardExt,
                          QByteArrayLiteral("Big Party\r\n\r\n2\r\n4\r\nchime\r\npop\r\nWelcome!\r\nThank you!\r\n"));
 }
 

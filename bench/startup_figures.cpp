@@ -1,6 +1,7 @@
 #include "bench/startup_figures.h"
 
 #include "bench/first_paint.h"
+#include "core/board_file.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -29,7 +30,7 @@ bool copy_app_folder(const QString &from, const QString &to)
     while (files.hasNext()) {
         const QString path = files.next();
         const QString relative = QDir(from).relativeFilePath(path);
-        if (relative.endsWith(QLatin1String(".qla")) || relative.endsWith(QLatin1String(".sig")))
+        if (relative.endsWith(kBoardExt) || relative.endsWith(kNotesExt))
             continue;
         const QString target = to + QLatin1Char('/') + relative;
         if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(path, target))

@@ -268,7 +268,7 @@ Figure main_menu_figure(const QString &boards_folder, const QString &empty_folde
     for (int i = 0; i < 17; ++i) {
         QElapsedTimer timer;
         timer.start();
-        const QStringList names = QDir(boards_folder).entryList({QStringLiteral("*.qla")}, QDir::Files);
+        const QStringList names = QDir(boards_folder).entryList({QLatin1Char('*') + kBoardExt}, QDir::Files);
         listings.append(elapsed_ms(timer));
         listed = listed && names.size() == count;
     }
