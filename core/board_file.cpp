@@ -4,9 +4,11 @@
 #include "core/line_codec.h"
 #include "core/safe_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QVector>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -171,4 +173,19 @@ bool title_fits_file_names(const QString &title)
 QString strip_ext(const QString &name)
 {
     return name.size() < 4 ? QString() : name.left(name.size() - 4);
+}
+
+QStringList board_files(const QString &folder)
+{
+    QStringList boards;
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::NoSort);
+    for (const QString &entry : entries) {
+        if (entry.endsWith(kBoardExt, Qt::CaseInsensitive))
+            boards.append(entry);
+    }
+    std::sort(boards.begin(), boards.end(), [](const QString &a, const QString &b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return boards;
 }

@@ -4,6 +4,7 @@
 #include "core/safe_file.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 struct BoardDefinition {
@@ -68,3 +69,8 @@ bool title_fits_file_names(const QString &title);
 
 // The name without its last four characters ("Party.qla" gives "Party").
 QString strip_ext(const QString &name);
+
+// The board files of a folder, by name without regard to case (names that
+// differ only in case in code-point order). Regular files only: a link, a
+// pipe or a device named like a board is not a board.
+QStringList board_files(const QString &folder);

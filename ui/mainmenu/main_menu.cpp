@@ -20,12 +20,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-
-#include <algorithm>
 
 namespace {
 
@@ -164,7 +161,7 @@ void Form1::Form_Load()
 {
     apply_window_conventions(this);
     center(this);
-    read_board_list();
+    File1 = board_files(app_folder());
     hover_slot = -1;
     sel_slot = -1;
     top_index = 0;
@@ -219,29 +216,12 @@ void Form1::loadimages()
     Image2[1]->set_picture(load_picture(QStringLiteral("db.jpg")));
 }
 
-// File1: the board files of the app folder, by name without regard to case.
-void Form1::read_board_list()
-{
-    File1.clear();
-    // Regular files only: a link, a pipe or a device named like a board is
-    // not a board.
-    const QStringList entries = QDir(app_folder()).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::NoSort);
-    for (const QString &entry : entries) {
-        if (entry.endsWith(kBoardExt, Qt::CaseInsensitive))
-            File1.append(entry);
-    }
-    std::sort(File1.begin(), File1.end(), [](const QString &a, const QString &b) {
-        const int order = a.compare(b, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
-    });
-}
-
 // A board found gone when it was to be opened: the list is read again and
 // nothing is selected, as in a fresh main menu; it stays scrolled where it
 // was as far as the boards left allow.
 void Form1::refresh_board_list()
 {
-    read_board_list();
+    File1 = board_files(app_folder());
     for (int i = 0; i < kSlots; ++i)
         set_slot_text(i, QString());
     sel_slot = -1;

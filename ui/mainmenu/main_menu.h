@@ -38,7 +38,6 @@ private:
     void Form_MouseMove();
 
     void loadimages();
-    void read_board_list();
     void refresh_board_list();
     void synch_fdisp();
     void set_slot_text(int slot, const QString &text);
