@@ -158,8 +158,13 @@ protected:
     {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            // The paint is flushed to the screen before the next turn.
-            QTimer::singleShot(0, watched, std::move(then_));
+            QTimer::singleShot(0, watched, [then = std::move(then_)] {
+                // A round trip to the display server: it has put the picture
+                // on the screen before the work begins, instead of taking
+                // the work's requests in the same breath.
+                QGuiApplication::sync();
+                then();
+            });
             deleteLater();
         }
         return false;
