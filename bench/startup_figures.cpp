@@ -138,12 +138,17 @@ QList<Figure> startup_figures(const QString &app_folder, const QString &bare_pro
     const QStringList environment = session_environment(work_folder);
     if (with_bus) {
         const SessionBus bus;
-        if (bus.address().isEmpty())
+        const QStringList with_bus_environment =
+            environment + QStringList{QStringLiteral("DBUS_SESSION_BUS_ADDRESS=") + bus.address()};
+        if (bus.address().isEmpty()) {
             figures.append(not_measured(bus_figure, QStringLiteral("dbus-daemon could not be started")));
-        else
-            figures.append(compare(clock, bus_figure, program, bare,
-                                   environment + QStringList{QStringLiteral("DBUS_SESSION_BUS_ADDRESS=")
-                                                             + bus.address()}));
+        } else {
+            figures.append(compare(clock, bus_figure, program, bare, with_bus_environment));
+            // No target: how much of the difference a window pays for
+            // showing the same widgets, text above all.
+            figures.append(compare(clock, {QStringLiteral("startup_beside_same_widgets"), QStringLiteral("ms")},
+                                   program, bare + QStringList{QStringLiteral("widgets")}, with_bus_environment));
+        }
     }
     if (without_bus)
         figures.append(compare(clock, no_bus_figure, program, bare, environment));
