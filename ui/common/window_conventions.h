@@ -33,8 +33,9 @@ void set_frame_margins_source(FrameMarginsSource source);
 // left around the outer size, without rounding up.
 QPoint centred_position(const QRect &screen, const QSize &outer);
 
-// Runs `then` once, an event-loop turn after `widget` is first painted, so
-// that work nobody needs to see at once does not hold up the first picture.
+// Runs `then` once, when `widget`'s first picture is on the screen (an
+// event-loop turn after its first paint, then a round trip to the display
+// server), so that work nobody needs to see at once does not hold it up.
 void after_first_paint(QWidget *widget, std::function<void()> then);
 
 // The caption every window carries, and the program's icon, which comes
